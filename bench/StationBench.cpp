@@ -1,0 +1,60 @@
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "core/AppContext.h"
+
+namespace {
+
+// What a station line carries in a typical minute: live messages every five seconds, answers
+// and echoes, a clock reply, and a little line noise.
+QByteArray recordedTraffic() {
+    const QByteArray live[] = {
+        "(CAs 080 000 10200 09408 1120 0245 078 11003 +138 112 -128 1800 234 2131 180 a0200)",
+        "(CAs 000 125 10131 09384 0000 0312 000 21803 -031 874 -052 0000 003 0041 225 a0201)",
+        "(AEt 000 030 10128 09381 0012 0312 812 02120 +224 455 +098 0120 012 0098 090 a0202)"};
+    QByteArray traffic;
+    for (int i = 0; i < 12; ++i) {
+        traffic += live[i % 3];
+        if (i % 4 == 0) {
+            traffic += "(L080)(F115)(I215)";
+        }
+        if (i % 5 == 0) {
+            traffic += "\x07\xFE noise \x01";
+        }
+    }
+    // Texts that the station sends a few times a day and the program logs stay out: the figure
+    // is about cutting and converting messages, not about the disk.
+    traffic += "(12:34:56)(X001)(57K)";
+    return traffic;
+}
+
+void BM_FeedStationBytes(benchmark::State& state) {
+    QTemporaryDir dir;
+    zaq::SystemClock clock;
+    zaq::AppContext app(clock);
+    app.graphsDirectory = dir.path() + u'/';
+    // The echoes would write the activity log; keep the figure about the dispatcher itself.
+    app.messagesForm.CBMensCorto.checked = false;
+    const QByteArray traffic = recordedTraffic();
+    for (auto _ : state) {
+        app.dispatcher.feedStationBytes(traffic.constData(), static_cast<int>(traffic.size()));
+        if (app.messagesForm.Mhistory.lines.size() > 10000) {
+            app.messages.clear();
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * traffic.size());
+}
+BENCHMARK(BM_FeedStationBytes);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication qapp(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

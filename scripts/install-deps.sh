@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages ZAQ needs to build, test and run. Safe to run again:
+# it asks apt only for what is missing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libxkbcommon-dev libgl-dev
+  libjpeg62-turbo-dev libjpeg-turbo-progs
+  libcurl4-openssl-dev
+  libasound2-dev libsndfile1-dev
+  dbus dbus-x11
+  clang libclang-rt-14-dev clang-format
+  xvfb xauth fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

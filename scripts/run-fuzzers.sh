@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target of a build for a bounded time: run-fuzzers.sh BUILD_DIR
+set -euo pipefail
+build=${1:?build directory}
+top=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# target  seconds  corpus folder
+targets=(
+  "fuzz_station_bytes 60 station"
+)
+for entry in "${targets[@]}"; do
+  read -r name seconds corpus <<<"$entry"
+  mkdir -p "$work/$name"
+  cp -r "$top/fuzz/corpus/$corpus/." "$work/$name/"
+  echo "fuzzing $name for ${seconds}s"
+  "$build/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 "$work/$name" 2>"$work/$name.log" || {
+      tail -50 "$work/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
+  grep -E 'stat::number_of_executed_units|Done' "$work/$name.log" | tail -2
+done

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "ui/Colour.h"
+
+namespace zaq {
+
+// The controls of a form as plain values. The logic reads and writes them; a window only draws
+// them. Where the program uses a colour or a caption as state, the field is that state.
+struct Control {
+    QString text;  // caption of a label, panel, button or check box; text of an edit field
+    Colour colour = colours::buttonFace;
+    Colour fontColour = colours::buttonText;
+    bool visible = true;
+    bool enabled = true;
+    QString hint;
+};
+
+struct Label : Control {
+    Label(QString caption = {}, Colour font = colours::buttonText) {
+        text = std::move(caption);
+        fontColour = font;
+    }
+};
+
+struct Panel : Control {
+    Panel(QString caption = {}, Colour background = colours::buttonFace) {
+        text = std::move(caption);
+        colour = background;
+    }
+};
+
+struct Button : Control {
+    Button(QString caption = {}) { text = std::move(caption); }
+};
+
+struct Edit : Control {
+    Edit(QString initial = {}, Colour background = colours::window) {
+        text = std::move(initial);
+        colour = background;
+    }
+};
+
+struct CheckBox : Control {
+    bool checked = false;
+    CheckBox(QString caption = {}, bool isChecked = false) {
+        text = std::move(caption);
+        checked = isChecked;
+    }
+};
+
+struct RadioGroup : Control {
+    QStringList items;
+    int itemIndex = -1;
+    RadioGroup(QString caption = {}, QStringList choices = {}, int selected = -1) {
+        text = std::move(caption);
+        items = std::move(choices);
+        itemIndex = selected;
+    }
+};
+
+// A window's request to come to the front: the view honours every increase of the count.
+struct ShowRequest {
+    int count = 0;
+    void request() { ++count; }
+};
+
+}  // namespace zaq

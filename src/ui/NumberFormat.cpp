@@ -1,0 +1,177 @@
+#include "ui/NumberFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace zaq {
+namespace {
+
+constexpr QChar kDecimalSeparator = u',';
+constexpr QChar kGroupSeparator = u'.';
+constexpr int kMaxSignificant = 15;
+
+// value = 0.d1d2d3... x 10^exponent, digits without trailing zeros; empty digits is zero.
+struct DecimalDigits {
+    std::string digits;
+    int exponent = 0;
+};
+
+DecimalDigits toDecimalDigits(double magnitude) {
+    DecimalDigits result;
+    if (magnitude == 0.0) {
+        return result;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*e", kMaxSignificant - 1, magnitude);
+    // text is "d.dddddddddddddde[+-]xx"
+    const char* e = std::strchr(text, 'e');
+    result.digits.push_back(text[0]);
+    result.digits.append(text + 2, static_cast<std::size_t>(e - (text + 2)));
+    result.exponent = std::atoi(e + 1) + 1;
+    while (!result.digits.empty() && result.digits.back() == '0') {
+        result.digits.pop_back();
+    }
+    return result;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero.
+void roundDigits(DecimalDigits& d, int keep) {
+    if (keep >= static_cast<int>(d.digits.size())) {
+        return;
+    }
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    const bool up = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[i] == '9') {
+            d.digits[i] = '0';
+            --i;
+        }
+        if (i < 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.exponent;
+        } else {
+            ++d.digits[i];
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') {
+        d.digits.pop_back();
+    }
+}
+
+char digitAt(const DecimalDigits& d, int index) {
+    return index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[index] : '0';
+}
+
+QString nonFiniteText(double value) {
+    if (std::isnan(value)) {
+        return QStringLiteral("NAN");
+    }
+    return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+}
+
+// "1,2346E5", "1,5E-7": the scientific form of the general format.
+QString scientificText(bool negative, const DecimalDigits& d) {
+    QString text;
+    if (negative) {
+        text += u'-';
+    }
+    text += QChar(d.digits[0]);
+    if (d.digits.size() > 1) {
+        text += kDecimalSeparator;
+        text += QString::fromLatin1(d.digits.data() + 1, d.digits.size() - 1);
+    }
+    text += u'E';
+    text += QString::number(d.exponent - 1);
+    return text;
+}
+
+QString groupedInteger(const DecimalDigits& d) {
+    if (d.exponent <= 0) {
+        return QStringLiteral("0");
+    }
+    QString text;
+    for (int i = 0; i < d.exponent; ++i) {
+        if (i > 0 && (d.exponent - i) % 3 == 0) {
+            text += kGroupSeparator;
+        }
+        text += QChar(digitAt(d, i));
+    }
+    return text;
+}
+
+}  // namespace
+
+QString formatNumber(double value, int precision, int decimals) {
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    precision = std::clamp(precision, 1, kMaxSignificant);
+    decimals = std::clamp(decimals, 0, 18);
+    const bool negative = std::signbit(value);
+    DecimalDigits d = toDecimalDigits(std::fabs(value));
+    if (!d.digits.empty() && d.exponent > precision) {
+        roundDigits(d, precision);
+        return scientificText(negative, d);
+    }
+    roundDigits(d, std::min(precision, d.exponent + decimals));
+    if (!d.digits.empty() && d.exponent > precision) {
+        return scientificText(negative, d);
+    }
+    QString text;
+    if (negative && !d.digits.empty()) {
+        text += u'-';
+    }
+    text += groupedInteger(d);
+    if (decimals > 0) {
+        text += kDecimalSeparator;
+        for (int i = 0; i < decimals; ++i) {
+            text += QChar(digitAt(d, d.exponent + i));
+        }
+    }
+    return text;
+}
+
+QString formatGeneral(double value) {
+    if (!std::isfinite(value)) {
+        return nonFiniteText(value);
+    }
+    const bool negative = std::signbit(value);
+    const DecimalDigits d = toDecimalDigits(std::fabs(value));
+    if (d.digits.empty()) {
+        return QStringLiteral("0");
+    }
+    if (d.exponent > kMaxSignificant || d.exponent < -4) {
+        return scientificText(negative, d);
+    }
+    QString text;
+    if (negative) {
+        text += u'-';
+    }
+    const int count = static_cast<int>(d.digits.size());
+    if (d.exponent <= 0) {
+        text += u'0';
+        text += kDecimalSeparator;
+        text += QString(-d.exponent, u'0');
+        text += QString::fromLatin1(d.digits.data(), count);
+        return text;
+    }
+    for (int i = 0; i < d.exponent; ++i) {
+        text += QChar(digitAt(d, i));
+    }
+    if (count > d.exponent) {
+        text += kDecimalSeparator;
+        text += QString::fromLatin1(d.digits.data() + d.exponent, count - d.exponent);
+    }
+    return text;
+}
+
+}  // namespace zaq

@@ -1,0 +1,17 @@
+# Fails when a logic source includes a Qt Widgets or Charts header. Window views are the files
+# named *Window.* and *View.*, and the program entry.
+file(GLOB_RECURSE sources ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+set(offenders "")
+foreach(source ${sources})
+    get_filename_component(name ${source} NAME_WE)
+    if(name MATCHES "(Window|View)$" OR name STREQUAL "main")
+        continue()
+    endif()
+    file(STRINGS ${source} includes REGEX "#include *<(QtWidgets/|QtCharts/|QWidget|QMainWindow|QDialog|QLabel|QPushButton|QApplication|QMessageBox|QChart)")
+    if(includes)
+        list(APPEND offenders ${source})
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "Logic includes window headers: ${offenders}")
+endif()

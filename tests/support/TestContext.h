@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/AppContext.h"
+#include "support/FakeClock.h"
+#include "support/QtPrinters.h"
+#include "ui/Windows1252.h"
+
+namespace zaq::test {
+
+// The program's state on a fake clock, with its files in a fresh temporary directory.
+struct TestContext {
+    explicit TestContext(StationHookOverrides hooks = {}) : app(clock, hooks) {
+        app.graphsDirectory = dir.path() + u'/';
+    }
+
+    void feed(const QByteArray& bytes) {
+        app.dispatcher.feedStationBytes(bytes.constData(), static_cast<int>(bytes.size()));
+    }
+    const QStringList& lines() const { return app.messagesForm.Mhistory.lines; }
+    // The lines without the activity log's "Creado: " notices.
+    QStringList shownLines() const {
+        QStringList shown;
+        for (const QString& line : lines()) {
+            if (!line.startsWith(QStringLiteral("Creado: "))) {
+                shown << line;
+            }
+        }
+        return shown;
+    }
+    QString dirPath(const QString& name) const { return dir.path() + u'/' + name; }
+
+    // The entries of this month's activity log after their "-> " (header lines left out).
+    QStringList logEntries() const {
+        QFile file(app.activityLog.fileName(clock.now().date()));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        QStringList entries;
+        for (const QString& line :
+             decodeWindows1252(file.readAll()).split(QStringLiteral("\r\n"))) {
+            const qsizetype arrow = line.indexOf(QStringLiteral("-> "));
+            if (arrow >= 0) {
+                entries << line.mid(arrow + 3);
+            }
+        }
+        return entries;
+    }
+
+    QTemporaryDir dir;
+    FakeClock clock;
+    AppContext app;
+};
+
+}  // namespace zaq::test
