@@ -5,8 +5,17 @@
 #include <QTemporaryDir>
 
 #include "core/AppContext.h"
+#include "core/HeadlessPrompter.h"
 
 namespace {
+
+struct NoPinger : zaq::Pinger {
+    bool ping(const QString&) override { return false; }
+};
+struct NoSound : zaq::SoundPlayer {
+    void beep(int, int) override {}
+    bool play(const QString&) override { return false; }
+};
 
 // What a station line carries in a typical minute: live messages every five seconds, answers
 // and echoes, a clock reply, and a little line noise.
@@ -34,8 +43,11 @@ QByteArray recordedTraffic() {
 void BM_FeedStationBytes(benchmark::State& state) {
     QTemporaryDir dir;
     zaq::SystemClock clock;
-    zaq::AppContext app(clock);
-    app.graphsDirectory = dir.path() + u'/';
+    zaq::HeadlessPrompter prompter;
+    NoPinger pinger;
+    NoSound sound;
+    zaq::AppContext app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}});
+    app.config.graphsDirectory = dir.path() + u'/';
     // The echoes would write the activity log; keep the figure about the dispatcher itself.
     app.messagesForm.CBMensCorto.checked = false;
     const QByteArray traffic = recordedTraffic();

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/AppContext.h"
+#include "core/HeadlessPrompter.h"
 
 namespace {
 
@@ -15,13 +16,24 @@ class StillClock final : public zaq::Clock {
     qint64 tickMs() const override { return 1; }
 };
 
+struct NoPinger : zaq::Pinger {
+    bool ping(const QString&) override { return false; }
+};
+struct NoSound : zaq::SoundPlayer {
+    void beep(int, int) override {}
+    bool play(const QString&) override { return false; }
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static QTemporaryDir dir;
     static StillClock clock;
-    zaq::AppContext app(clock);
-    app.graphsDirectory = dir.path() + u'/';
+    static zaq::HeadlessPrompter prompter;
+    static NoPinger pinger;
+    static NoSound sound;
+    zaq::AppContext app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}});
+    app.config.graphsDirectory = dir.path() + u'/';
     if (size > 0) {
         // The first byte chooses the filters and the marked fields, so every branch is reachable.
         app.messagesForm.CBMensCorto.checked = data[0] & 1;

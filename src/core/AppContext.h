@@ -2,54 +2,109 @@
 
 #include <QString>
 
+#include "control/SafetyState.h"
+#include "core/AcousticAlarms.h"
 #include "core/Clock.h"
+#include "core/MainActions.h"
 #include "core/MainForm.h"
+#include "core/MainTimers.h"
+#include "core/ProgramHooks.h"
+#include "core/SoundPlayer.h"
+#include "core/StartupSequence.h"
+#include "graphs/GraphsForm.h"
 #include "records/ActivityLog.h"
+#include "settings/ConfigFile.h"
+#include "settings/ConfigImage.h"
+#include "settings/Configuration.h"
 #include "settings/MessagesForm.h"
 #include "settings/MessagesList.h"
+#include "settings/PcSettings.h"
 #include "settings/SettingsForm.h"
 #include "station/BlockRecord.h"
 #include "station/BlockRefill.h"
+#include "station/ClientSocketZAQ.h"
+#include "station/CommandQueue.h"
 #include "station/CurrentReadings.h"
 #include "station/LastDataMessage.h"
 #include "station/LiveReadings.h"
+#include "station/Pinger.h"
 #include "station/ReadingSums.h"
+#include "station/SerialLink.h"
 #include "station/SettingEchoes.h"
 #include "station/ShortMessageHandler.h"
 #include "station/StationDispatcher.h"
 #include "station/StationFlags.h"
 #include "station/StationHooks.h"
+#include "station/StationLink.h"
+#include "ui/Prompter.h"
+#include "ui/SummaryForm.h"
 
 namespace zaq {
 
-// Stand-ins for the station's follow-up calls; tests record them here. Empty: the program's own.
+// What the program asks of the machine: these are replaced in tests.
+struct Platform {
+    const Clock& clock;
+    Prompter& prompter;
+    Pinger& pinger;
+    SoundPlayer& sound;
+};
+
+struct ProgramOptions {
+    // The current directory at start, with "/" appended.
+    QString programDirectory = QStringLiteral("./");
+    // Replaces /dev/ttyS(n−1) for any port number n ≥ 1.
+    QString serialDevice;
+};
+
+// Stand-ins for the follow-up calls of Parts built later; tests record them here. Empty: the
+// program's own.
 struct StationHookOverrides {
     LiveFollowUp* liveFollowUp = nullptr;
     GraphFeed* graphFeed = nullptr;
     ExtremesSink* extremes = nullptr;
     DumpDecoder* dumpDecoder = nullptr;
     WdCaptureTap* wdTap = nullptr;
+    LinkHooks* linkHooks = nullptr;
+    TimerDuties* timerDuties = nullptr;
 };
 
 // The program's state for the whole run, owned by the program entry and handed by reference to
 // the parts that need it. Members are built in the order they depend on each other.
 struct AppContext {
-    explicit AppContext(const Clock& c, StationHookOverrides o = {}) : clock(c), overrides(o) {}
+    AppContext(const Platform& platform, ProgramOptions programOptions = {},
+               StationHookOverrides hookOverrides = {})
+        : clock(platform.clock),
+          prompter(platform.prompter),
+          pinger(platform.pinger),
+          sound(platform.sound),
+          options(std::move(programOptions)),
+          overrides(hookOverrides) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
     const Clock& clock;
+    Prompter& prompter;
+    Pinger& pinger;
+    SoundPlayer& sound;
+    const ProgramOptions options;
     const StationHookOverrides overrides;
 
+    // The windows as data, in their order of creation.
     MainForm mainForm;
-    SettingsForm settingsForm;
     MessagesForm messagesForm;
+    GraphsForm graphsForm;
+    SettingsForm settingsForm;
+    SummaryForm summaryForm;
     MessagesList messages{messagesForm};
 
-    QString graphsDirectory = QStringLiteral("./");
-    ActivityLog activityLog{clock, messages, settingsForm, graphsDirectory};
+    ConfigImage configImage;
+    Configuration config;
+    ConfigFile configFile{options.programDirectory + QStringLiteral("zaq.cfg"), configImage,
+                          config};
+    ActivityLog activityLog{clock, messages, settingsForm, config.graphsDirectory};
 
     StationFlags flags;
+    SafetyState safety;
     CurrentReadings readings;
     ReadingSums sums;
     BlockRecord blockRecord;
@@ -60,11 +115,15 @@ struct AppContext {
     ExtremesSink ownExtremes;
     DumpDecoder ownDumpDecoder;
     WdCaptureTap ownWdTap;
+    LinkHooks ownLinkHooks;
+    TimerDuties ownTimerDuties;
     LiveFollowUp& liveFollowUp = pick(overrides.liveFollowUp, ownLiveFollowUp);
     GraphFeed& graphFeed = pick(overrides.graphFeed, ownGraphFeed);
     ExtremesSink& extremes = pick(overrides.extremes, ownExtremes);
     DumpDecoder& dumpDecoder = pick(overrides.dumpDecoder, ownDumpDecoder);
     WdCaptureTap& wdTap = pick(overrides.wdTap, ownWdTap);
+    LinkHooks& linkHooks = pick(overrides.linkHooks, ownLinkHooks);
+    TimerDuties& timerDuties = pick(overrides.timerDuties, ownTimerDuties);
 
     LiveReadings liveReadings{readings, sums, flags, clock, settingsForm, liveFollowUp};
     BlockRefill blockRefill{blockRecord, clock, messages, graphFeed};
@@ -74,6 +133,25 @@ struct AppContext {
                                        clock}};
     StationDispatcher dispatcher{{flags, sums, lastDataMessage, messagesForm, messages,
                                   shortMessages, liveReadings, blockRefill, extremes, wdTap}};
+
+    CommandQueue queue{messages};
+    SerialLink serial{config.serialPort, options.serialDevice};
+    ClientSocketZAQ client{messages, [this](const QByteArray& bytes) {
+                               dispatcher.feedStationBytes(bytes.constData(),
+                                                           static_cast<int>(bytes.size()));
+                           }};
+    StationLink link{{queue, serial, client, dispatcher, flags, safety, mainForm, settingsForm,
+                      config, pinger, messages, activityLog, clock, linkHooks}};
+
+    PcSettings pcSettings{
+        {settingsForm, graphsForm, configImage, config, configFile, prompter, flags}};
+    AcousticAlarms alarms{{settingsForm, flags, safety, sound, activityLog, liveFollowUp, clock,
+                           options.programDirectory}};
+    StartupSequence startup{{flags, config, settingsForm, mainForm, queue, link, serial, client,
+                             messages, activityLog, liveFollowUp, clock}};
+    MainTimers timers{
+        {link, startup, alarms, queue, messages, flags, mainForm, settingsForm, timerDuties}};
+    MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
 
   private:
     template <typename Hook>

@@ -12,8 +12,7 @@ struct Memo : Control {
 
 // The messages window (THistorico) as data.
 struct MessagesForm {
-    QString caption = QStringLiteral("Mensajes");
-    ShowRequest show;
+    WindowState window{QStringLiteral("Mensajes")};
 
     Memo Mhistory;
 
@@ -24,7 +23,9 @@ struct MessagesForm {
     // Terminal: greyed while the station's answers say "wait".
     Edit Eterminal{QStringLiteral("(y)")};
 
-    // Datalogger link speed.
+    // Datalogger panel.
+    DatePicker DTP1;
+    Edit ENumDias{QStringLiteral("030")};
     Button BVelocidad{QStringLiteral("9K6 bps")};
 };
 

@@ -17,7 +17,7 @@ class MessagesList {
     explicit MessagesList(MessagesForm& form) : form_(form) {}
 
     void addMessage(const QString& text);
-    void showMessagesWindow() { form_.show.request(); }
+    void showMessagesWindow() { form_.window.show(); }
     void clear();
 
     // The whole list as saved: every line followed by CR LF.

@@ -7,10 +7,61 @@ namespace zaq {
 // The settings window (TFConfigMeteo) as data. The station's fields start grey (button face):
 // a yellow field is marked for sending, a window-coloured one holds the station's value.
 struct SettingsForm {
-    QString caption = QStringLiteral("Configuracion");
+    SettingsForm();
 
-    Edit Eident{QStringLiteral("Observatorio")};
+    WindowState window{QStringLiteral("Configuracion")};
+
+    // Communication.
+    Edit EPuerto;
+    CheckBox CBDatosUDP{QStringLiteral("Datos por Red")};
+    Edit EDirCOR;
+    Edit EPuertoEth;
     CheckBox CBmaster{QStringLiteral("PC Master"), true};
+    CheckBox CBPingInternet{QStringLiteral("Ping cada hora.")};
+    Edit EPingInternet;
+    Label LdirIP_WD{QStringLiteral("IP WD: . . . .")};
+
+    // Directories.
+    Edit EDirectorio;
+    Edit Ejpg;
+    Edit EFich5sg;
+
+    // Site.
+    Edit Eident{QStringLiteral("Observatorio")};
+    Edit ELatGrad;
+    Edit ELatMin;
+    Edit Ens;
+    Edit ELongHoras;
+    Edit ELongMin;
+    Edit Eeo;
+    Edit EHorasTU;
+
+    // Options and files.
+    CheckBox CB1minuto{QStringLiteral("Cada Minuto"), true};
+    CheckBox CB5sg{QStringLiteral("Datos 5sg.")};
+    CheckBox CBAlarmaAcustica{QStringLiteral("Alarma Acustica.")};
+    CheckBox CBAutoShutDawn{QStringLiteral("AutoShutdown")};
+    CheckBox CBDatalogger{QStringLiteral("Autorecargar Graficos")};
+    Edit ETiempoJpg;
+
+    // IP video server.
+    Edit EdirIPcamara;
+    CheckBox CBCapturarIPcam{QStringLiteral("Capturar")};
+    CheckBox CBipvideo1{QStringLiteral("1")};
+    CheckBox CBipvideo2{QStringLiteral("2")};
+    CheckBox CBipvideo3{QStringLiteral("3")};
+    CheckBox CBipvideo4{QStringLiteral("4")};
+    CheckBox CBalmacenar{QStringLiteral("Acumular Capturas  Cada:")};
+    Edit EtiempoTomasIPcam;
+
+    // Single-board cameras.
+    Edit EdirCamaraPI;
+    CheckBox CBCapturarPI{QStringLiteral("Capturar")};
+    CheckBox CBalmacenarPI{QStringLiteral("Acumular Cada:")};
+    Edit EtiempoTomasPI;
+    Edit EUserPI;
+    Edit EPassPI;
+    Edit EjpgPI;
 
     // Closing limits ("Niveles de Cierre").
     Edit ELimiteLluvia{{}, colours::buttonFace};
@@ -33,14 +84,14 @@ struct SettingsForm {
     CheckBox CBoregon{QStringLiteral("WR918")};
     Edit EOffset_Ane1631{{}, colours::buttonFace};
     Edit EKAnem_1631{{}, colours::buttonFace};
+    Edit EK2Anem_term{{}, colours::buttonFace};
     Edit EGNubes{{}, colours::buttonFace};
     Edit EGLuzdia{{}, colours::buttonFace};
     Edit EOfsetVcc{QStringLiteral("0"), colours::buttonFace};
     Edit EOfsetMagV{{}, colours::buttonFace};
     Edit EGMagV{{}, colours::buttonFace};
 
-    // Data files.
-    CheckBox CB5sg{QStringLiteral("Datos 5sg.")};
+    Button BOkDirectorio{QStringLiteral("Guardar Configuración")};
 };
 
 }  // namespace zaq

@@ -115,8 +115,9 @@ void ShortMessageHandler::applyClockReply(const QByteArray& raw) {
     if (raw.size() <= 6 || raw[3] != ':' || raw[6] != ':') {
         return;
     }
-    p_.main.caption = QStringLiteral("  ZAQ ") + p_.settings.Eident.text + QStringLiteral(" v") +
-                      programVersionText() + u' ' + decodeWindows1252(raw.mid(1, 8));
+    p_.main.window.caption = QStringLiteral("  ZAQ ") + p_.settings.Eident.text +
+                             QStringLiteral(" v") + programVersionText() + u' ' +
+                             decodeWindows1252(raw.mid(1, 8));
 }
 
 void ShortMessageHandler::applyRelayHour(const QByteArray& raw, bool on) {

@@ -18,6 +18,10 @@ struct StationFlags {
 
     // Raised every minute; the next live message runs the periodic processing.
     bool minuteFlag = false;
+
+    // Lowered by the master's silence rule and by a save of the PC settings: the next 4-second
+    // tick runs the start-up sequence again.
+    bool startupDone = false;
 };
 
 }  // namespace zaq

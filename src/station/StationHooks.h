@@ -56,4 +56,16 @@ class WdCaptureTap {
     virtual void captureByte(unsigned char byte) { (void)byte; }
 };
 
+// What the station link reports to, and asks of, Parts built on it.
+class LinkHooks {
+  public:
+    virtual ~LinkHooks() = default;
+    // An automation client is connected (the COM indicator).
+    virtual bool automationConnected() const { return false; }
+    // The station stopped answering: outside readers must see the unsafe state at once.
+    virtual void writeCurrentDataFile() {}
+    // The Weather Display feed's check at the end of every pump tick.
+    virtual void weatherDisplaySendCheck() {}
+};
+
 }  // namespace zaq

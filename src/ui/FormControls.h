@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -61,10 +62,32 @@ struct RadioGroup : Control {
     }
 };
 
-// A window's request to come to the front: the view honours every increase of the count.
-struct ShowRequest {
-    int count = 0;
-    void request() { ++count; }
+struct DatePicker : Control {
+    QDate date;
+    DatePicker(QDate initial = {}) : date(initial) {}
+};
+
+// A form's window: caption, shown or hidden, and the requests to come to the front and to
+// move the keyboard focus, which the view honours at every increase of their counts.
+struct WindowState {
+    explicit WindowState(QString title, bool shown = false)
+        : caption(std::move(title)), visible(shown) {}
+
+    QString caption;
+    bool visible = false;
+    int raiseCount = 0;
+    QString focusControl;
+    int focusCount = 0;
+
+    void show() {
+        visible = true;
+        ++raiseCount;
+    }
+    void hide() { visible = false; }
+    void focus(const QString& control) {
+        focusControl = control;
+        ++focusCount;
+    }
 };
 
 }  // namespace zaq

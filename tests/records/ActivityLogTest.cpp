@@ -57,7 +57,7 @@ TEST(ActivityLogTest, ANewMonthStartsANewFileWithItsOwnHeader) {
 
 TEST(ActivityLogTest, AMissingDirectoryLosesTheEntryWithAMessage) {
     TestContext t;
-    t.app.graphsDirectory = t.dirPath("missing/");
+    t.app.config.graphsDirectory = t.dirPath("missing/");
     t.app.activityLog.appendActivityLog(QStringLiteral("x"));
     t.app.activityLog.appendActivityLog(QStringLiteral("y"));
     EXPECT_THAT(t.lines(), ElementsAre("No es posble guardar fichero de Log.",
@@ -66,9 +66,9 @@ TEST(ActivityLogTest, AMissingDirectoryLosesTheEntryWithAMessage) {
 
 TEST(ActivityLogTest, OnlyTheDatePartOfTheNameIsChanged) {
     TestContext t;
-    t.app.graphsDirectory = t.dir.path() + QStringLiteral("/");
+    t.app.config.graphsDirectory = t.dir.path() + QStringLiteral("/");
     EXPECT_EQ(t.app.activityLog.fileName(QDate(2015, 3, 5)), t.dir.path() + "/Log_03_2015.txt");
-    t.app.graphsDirectory = QStringLiteral("logs:a/");
+    t.app.config.graphsDirectory = QStringLiteral("logs:a/");
     EXPECT_EQ(t.app.activityLog.fileName(QDate(2024, 12, 1)), "logs:a/Log_12_2024.txt");
 }
 

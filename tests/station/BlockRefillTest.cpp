@@ -66,12 +66,12 @@ TEST_F(BlockRefillTest, BlockZeroOfADumpSetsTheReferenceMinute) {
 
 TEST_F(BlockRefillTest, DumpLinesAreListedWithSupplyAndStartTimeWhenDataMessagesAreShown) {
     t.app.messagesForm.CBHistoriaMeteo.checked = true;
-    const int shownBefore = t.app.messagesForm.show.count;
+    const int shownBefore = t.app.messagesForm.window.raiseCount;
     sendBlock('t', 125);
     sendBlock('t', 126);
     ASSERT_GE(t.lines().size(), 1);
     EXPECT_THAT(t.lines()[0].toStdString(), EndsWith("t0125)  11.5 10h25"));
-    EXPECT_GT(t.app.messagesForm.show.count, shownBefore);
+    EXPECT_GT(t.app.messagesForm.window.raiseCount, shownBefore);
 }
 
 TEST_F(BlockRefillTest, DumpLineOfBlockOneEndsInZeroHoursFiveMinutes) {

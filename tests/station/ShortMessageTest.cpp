@@ -177,12 +177,12 @@ TEST_F(ShortMessageTest, WaitGreysTheTerminalUntilTheNextByte) {
 TEST_F(ShortMessageTest, ClockReplyNamesStationVersionAndClockInTheCaption) {
     t.app.settingsForm.Eident.text = "Torrejon";
     t.feed("(21:04:59)");
-    EXPECT_EQ(main().caption, "  ZAQ Torrejon v" + programVersionText() + " 21:04:59");
+    EXPECT_EQ(main().window.caption, "  ZAQ Torrejon v" + programVersionText() + " 21:04:59");
 }
 
 TEST_F(ShortMessageTest, ClockReplyTooShortTakesOnlyWhatIsThere) {
     t.feed("(ab:cd:)");
-    EXPECT_EQ(main().caption, "  ZAQ Observatorio v" + programVersionText() + " ab:cd:)");
+    EXPECT_EQ(main().window.caption, "  ZAQ Observatorio v" + programVersionText() + " ab:cd:)");
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ Outcome run(const std::vector<QByteArray>& pieces) {
                    t.app.sums.sampleCount,
                    t.app.readings.temperatureX10,
                    t.app.mainForm.Lhon.text,
-                   t.app.mainForm.caption,
+                   t.app.mainForm.window.caption,
                    t.app.settingsForm.ELimiteLluvia.text};
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/AppContext.h"
 #include "support/FakeClock.h"
+#include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
 #include "ui/Windows1252.h"
 
@@ -12,8 +13,11 @@ namespace zaq::test {
 
 // The program's state on a fake clock, with its files in a fresh temporary directory.
 struct TestContext {
-    explicit TestContext(StationHookOverrides hooks = {}) : app(clock, hooks) {
-        app.graphsDirectory = dir.path() + u'/';
+    explicit TestContext(StationHookOverrides hooks = {}, QString serialDevice = {})
+        : app({clock, prompter, pinger, sound}, {dir.path() + u'/', std::move(serialDevice)},
+              hooks) {
+        app.config.graphsDirectory = dir.path() + u'/';
+        app.config.dataDirectory = dir.path() + u'/';
     }
 
     void feed(const QByteArray& bytes) {
@@ -51,6 +55,9 @@ struct TestContext {
 
     QTemporaryDir dir;
     FakeClock clock;
+    ScriptedPrompter prompter;
+    FakePinger pinger;
+    FakeSoundPlayer sound;
     AppContext app;
 };
 

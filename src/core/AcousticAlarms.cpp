@@ -1,0 +1,39 @@
+#include "core/AcousticAlarms.h"
+
+#include "control/SafetyState.h"
+#include "core/Clock.h"
+#include "core/SoundPlayer.h"
+#include "records/ActivityLog.h"
+#include "settings/SettingsForm.h"
+#include "station/StationFlags.h"
+#include "station/StationHooks.h"
+#include "ui/DateTimeText.h"
+
+namespace zaq {
+
+void AcousticAlarms::sound() {
+    if (!p_.settings.CBAlarmaAcustica.checked) {
+        return;
+    }
+    StationFlags& flags = p_.flags;
+    if (flags.closingAlarm) {
+        p_.sound.beep(2000, 500);
+        // A player that fails ends this tick's alarm work; the beep has sounded.
+        if (!p_.sound.play(p_.programDirectory + QStringLiteral("cierreauto.wav"))) {
+            return;
+        }
+    }
+    if (flags.noResponseAlarm || flags.supplyStopAlarm) {
+        if (flags.supplyStopAlarm && !flags.supplyStopLogged) {
+            p_.log.appendActivityLog(timeText(p_.clock.now()) +
+                                     QStringLiteral(" STOP por Alimentacion ZAQ Muy Baja."));
+            flags.supplyStopLogged = true;
+        }
+        p_.safety.markUnsafe();
+        p_.safetyEvaluation.evaluateSafety();
+        p_.sound.beep(1000, 1000);
+        p_.sound.play(p_.programDirectory + QStringLiteral("zaqoff.wav"));
+    }
+}
+
+}  // namespace zaq

@@ -1,0 +1,68 @@
+#include "core/MainTimers.h"
+
+#include "core/AcousticAlarms.h"
+#include "core/MainForm.h"
+#include "core/ProgramHooks.h"
+#include "core/StartupSequence.h"
+#include "settings/MessagesList.h"
+#include "settings/SettingsForm.h"
+#include "station/CommandQueue.h"
+#include "station/StationFlags.h"
+#include "station/StationLink.h"
+
+namespace zaq {
+
+MainTimers::MainTimers(const Parts& parts) : p_(parts) {
+    pump_.setInterval(100);
+    presence_.setInterval(4000);
+    minute_.setInterval(60000);
+    QObject::connect(&pump_, &QTimer::timeout, [this] { tick100ms(); });
+    QObject::connect(&presence_, &QTimer::timeout, [this] { tick4s(); });
+    QObject::connect(&minute_, &QTimer::timeout, [this] { tick60s(); });
+}
+
+void MainTimers::start() {
+    pump_.start();
+    presence_.start();
+    minute_.start();
+}
+
+void MainTimers::tick100ms() {
+    p_.link.pumpTick();
+}
+
+void MainTimers::tick4s() {
+    p_.link.presenceTick();
+    p_.duties.showSunAltitude();
+    if (!p_.flags.startupDone) {
+        p_.startup.run();
+    }
+    p_.alarms.sound();
+    if (p_.queue.count() > kQueueResetAbove) {
+        p_.queue.clear();
+        p_.messages.addMessage(QStringLiteral("Reiniciado Buffer de Envio."));
+    }
+}
+
+void MainTimers::tick60s() {
+    p_.flags.minuteFlag = true;
+    if (p_.main.window.visible && ++visibleMinutes_ % 5 == 0) {
+        p_.main.window.focus(QStringLiteral("BMensajes"));
+    }
+    p_.duties.updateExtremes();
+    p_.duties.startCameraCycles();
+    p_.duties.writeBanner();
+    p_.duties.writeChartImages();
+    countDataFileMinutes();
+}
+
+// "Cada Minuto" is read at every tick: a line every minute, or every fifth.
+void MainTimers::countDataFileMinutes() {
+    const int every = p_.settings.CB1minuto.checked ? 1 : 5;
+    if (++dataFileMinutes_ >= every) {
+        dataFileMinutes_ = 0;
+        p_.duties.writeMonthlyDataLine();
+    }
+}
+
+}  // namespace zaq

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QTimer>
+
+namespace zaq {
+
+class AcousticAlarms;
+class CommandQueue;
+class MessagesList;
+class StartupSequence;
+class StationLink;
+class TimerDuties;
+struct MainForm;
+struct SettingsForm;
+struct StationFlags;
+
+// The main window's three timers and their duties, in their fixed order.
+class MainTimers {
+  public:
+    struct Parts {
+        StationLink& link;
+        StartupSequence& startup;
+        AcousticAlarms& alarms;
+        CommandQueue& queue;
+        MessagesList& messages;
+        StationFlags& flags;
+        MainForm& main;
+        const SettingsForm& settings;
+        TimerDuties& duties;
+    };
+
+    static constexpr int kQueueResetAbove = 25;
+
+    explicit MainTimers(const Parts& parts);
+
+    void start();
+
+    void tick100ms();
+    void tick4s();
+    void tick60s();
+
+  private:
+    void countDataFileMinutes();
+
+    Parts p_;
+    QTimer pump_;
+    QTimer presence_;
+    QTimer minute_;
+    int visibleMinutes_ = 0;
+    int dataFileMinutes_ = 0;
+};
+
+}  // namespace zaq

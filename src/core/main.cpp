@@ -1,0 +1,121 @@
+// The program entry: the application, its five windows in their order, and the message loop.
+// With --headless the same objects run without windows and every line of the messages list
+// goes to standard output.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QMessageBox>
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "core/AlsaSoundPlayer.h"
+#include "core/AppContext.h"
+#include "core/HeadlessPrompter.h"
+#include "core/MainWindow.h"
+#include "core/QuitSignals.h"
+#include "core/WindowConstruction.h"
+#include "settings/SettingsWindow.h"
+#include "station/IcmpPinger.h"
+#include "ui/PlaceholderWindow.h"
+#include "ui/PrompterView.h"
+
+namespace {
+
+struct Arguments {
+    bool headless = false;
+    QString serialDevice = qEnvironmentVariable("ZAQ_SERIAL_DEVICE");
+};
+
+Arguments readArguments(int argc, char** argv) {
+    Arguments args;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--headless")) {
+            args.headless = true;
+        } else if (arg == QLatin1String("--serial-device") && i + 1 < argc) {
+            args.serialDevice = QString::fromLocal8Bit(argv[++i]);
+        }
+    }
+    return args;
+}
+
+// The windows of the program, created in the order main, messages, graphs, settings, summary.
+struct Windows {
+    std::unique_ptr<zaq::MainWindow> main;
+    std::unique_ptr<zaq::PlaceholderWindow> messages;
+    std::unique_ptr<zaq::PlaceholderWindow> graphs;
+    std::unique_ptr<zaq::SettingsWindow> settings;
+    std::unique_ptr<zaq::PlaceholderWindow> summary;
+};
+
+int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* headless) {
+    zaq::SystemClock clock;
+    zaq::MessagesList* messages = nullptr;
+    zaq::IcmpPinger pinger([&messages](const QString& why) {
+        if (messages != nullptr) {
+            messages->addMessage(why);
+        }
+    });
+    zaq::AlsaSoundPlayer sound;
+    zaq::AppContext app({clock, prompter, pinger, sound},
+                        {QDir::currentPath() + u'/', args.serialDevice});
+    messages = &app.messages;
+    if (headless != nullptr) {
+        headless->attach(app.messages);
+        app.messages.addListener([](const QString& line) {
+            std::fputs(line.toUtf8().constData(), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        });
+    }
+
+    zaq::WindowConstruction construction(app);
+    Windows windows;
+    construction.constructMainWindow();
+    if (headless == nullptr) {
+        if (QFile::exists(QStringLiteral("zaq.ico"))) {
+            QApplication::setWindowIcon(QIcon(QStringLiteral("zaq.ico")));
+        }
+        windows.main = std::make_unique<zaq::MainWindow>(app);
+        windows.messages = std::make_unique<zaq::PlaceholderWindow>(app.messagesForm.window);
+        windows.graphs = std::make_unique<zaq::PlaceholderWindow>(app.graphsForm.window);
+    }
+    construction.constructSettingsWindow();
+    if (headless == nullptr) {
+        windows.settings = std::make_unique<zaq::SettingsWindow>(app);
+        windows.summary = std::make_unique<zaq::PlaceholderWindow>(app.summaryForm.window);
+        windows.main->refresh();
+    }
+    zaq::installQuitSignals();
+    app.timers.start();
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Arguments args = readArguments(argc, argv);
+    try {
+        if (args.headless) {
+            QCoreApplication application(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
+            zaq::HeadlessPrompter prompter;
+            return run(args, prompter, &prompter);
+        }
+        QApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
+        zaq::PrompterView prompter;
+        try {
+            return run(args, prompter, nullptr);
+        } catch (const std::exception& error) {
+            QMessageBox::critical(nullptr, QStringLiteral("ZAQ"),
+                                  QString::fromLocal8Bit(error.what()));
+            return 1;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "ZAQ: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,145 @@
+#include "settings/SettingsWindow.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/AppContext.h"
+
+namespace zaq {
+
+SettingsWindow::SettingsWindow(AppContext& app, QWidget* parent)
+    : FormView(app.settingsForm.window, parent), app_(app) {
+    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QGridLayout;
+    columns->addWidget(buildCommunication(), 0, 0);
+    columns->addWidget(buildDirectories(), 1, 0);
+    columns->addWidget(buildOptions(), 2, 0);
+    columns->addWidget(buildSite(), 0, 1);
+    columns->addWidget(buildCameras(), 1, 1, 2, 1);
+    layout->addLayout(columns);
+    auto* save = new QPushButton(this);
+    bindButton(save, app_.settingsForm.BOkDirectorio,
+               [this] { app_.pcSettings.BOkDirectorioClick(); });
+    layout->addWidget(save, 0, Qt::AlignRight);
+    refresh();
+}
+
+QGroupBox* SettingsWindow::group(const QString& title, QFormLayout*& form) {
+    auto* box = new QGroupBox(title, this);
+    form = new QFormLayout(box);
+    return box;
+}
+
+void SettingsWindow::addEdit(QFormLayout* form, const QString& caption, Edit& edit) {
+    auto* widget = new QLineEdit(form->parentWidget());
+    bindEdit(widget, edit);
+    form->addRow(caption, widget);
+}
+
+void SettingsWindow::addCheck(QFormLayout* form, CheckBox& box) {
+    auto* widget = new QCheckBox(form->parentWidget());
+    bindCheck(widget, box);
+    form->addRow(widget);
+}
+
+QGroupBox* SettingsWindow::buildCommunication() {
+    SettingsForm& f = app_.settingsForm;
+    QFormLayout* form = nullptr;
+    QGroupBox* box = group(QStringLiteral("Comunicación"), form);
+    addEdit(form, QStringLiteral("Puerto Serie: "), f.EPuerto);
+    addCheck(form, f.CBDatosUDP);
+    addEdit(form, QStringLiteral("Estacion en IP:"), f.EDirCOR);
+    addEdit(form, QStringLiteral("Port"), f.EPuertoEth);
+    addCheck(form, f.CBmaster);
+    addCheck(form, f.CBPingInternet);
+    addEdit(form, QStringLiteral("Host ping:"), f.EPingInternet);
+    auto* wd = new QLabel(box);
+    bindLabel(wd, f.LdirIP_WD);
+    form->addRow(wd);
+    return box;
+}
+
+QGroupBox* SettingsWindow::buildDirectories() {
+    SettingsForm& f = app_.settingsForm;
+    QFormLayout* form = nullptr;
+    QGroupBox* box = group(QStringLiteral("Directorios"), form);
+    addEdit(form, QStringLiteral("1   Datos:"), f.EDirectorio);
+    addEdit(form, QStringLiteral("2   Graficas y Log:"), f.Ejpg);
+    addEdit(form, QStringLiteral("3   Capturas camara acumuladas:"), f.EFich5sg);
+    return box;
+}
+
+QGroupBox* SettingsWindow::buildSite() {
+    SettingsForm& f = app_.settingsForm;
+    QFormLayout* form = nullptr;
+    QGroupBox* box = group(QStringLiteral("Estación"), form);
+    addEdit(form, QStringLiteral("Estación:"), f.Eident);
+    const auto coordinate = [&](const QString& caption, Edit& degrees, Edit& minutes, Edit& side) {
+        auto* row = new QWidget(box);
+        auto* line = new QHBoxLayout(row);
+        line->setContentsMargins(0, 0, 0, 0);
+        for (Edit* edit : {&degrees, &minutes, &side}) {
+            auto* widget = new QLineEdit(row);
+            widget->setMaximumWidth(edit == &side ? 30 : 60);
+            bindEdit(widget, *edit);
+            line->addWidget(widget);
+        }
+        line->addStretch();
+        form->addRow(caption, row);
+    };
+    coordinate(QStringLiteral("Latitud º ' N/S:"), f.ELatGrad, f.ELatMin, f.Ens);
+    coordinate(QStringLiteral("Longitud º ' E/O:"), f.ELongHoras, f.ELongMin, f.Eeo);
+    addEdit(form, QStringLiteral("Hora UTC+"), f.EHorasTU);
+    return box;
+}
+
+QGroupBox* SettingsWindow::buildCameras() {
+    SettingsForm& f = app_.settingsForm;
+    QFormLayout* form = nullptr;
+    QGroupBox* box = group(QStringLiteral("Cámaras"), form);
+    form->addRow(new QLabel(QStringLiteral("IPvideo 9100"), box));
+    addEdit(form, QStringLiteral("Dirección:"), f.EdirIPcamara);
+    auto* channels = new QWidget(box);
+    auto* line = new QHBoxLayout(channels);
+    line->setContentsMargins(0, 0, 0, 0);
+    for (CheckBox* channel : {&f.CBipvideo1, &f.CBipvideo2, &f.CBipvideo3, &f.CBipvideo4}) {
+        auto* widget = new QCheckBox(channels);
+        bindCheck(widget, *channel);
+        line->addWidget(widget);
+    }
+    form->addRow(QStringLiteral("Canales:"), channels);
+    addCheck(form, f.CBCapturarIPcam);
+    addCheck(form, f.CBalmacenar);
+    addEdit(form, QStringLiteral("minutos"), f.EtiempoTomasIPcam);
+    form->addRow(new QLabel(QStringLiteral("Camara IP"), box));
+    addEdit(form, QStringLiteral("Dirección:"), f.EdirCamaraPI);
+    addEdit(form, QStringLiteral("User:"), f.EUserPI);
+    addEdit(form, QStringLiteral("Pass:"), f.EPassPI);
+    addEdit(form, QStringLiteral("Fich.Salida:"), f.EjpgPI);
+    addCheck(form, f.CBCapturarPI);
+    addCheck(form, f.CBalmacenarPI);
+    addEdit(form, QStringLiteral("min."), f.EtiempoTomasPI);
+    return box;
+}
+
+QGroupBox* SettingsWindow::buildOptions() {
+    SettingsForm& f = app_.settingsForm;
+    QFormLayout* form = nullptr;
+    QGroupBox* box = group(QStringLiteral("Opciones"), form);
+    addCheck(form, f.CB1minuto);
+    addCheck(form, f.CB5sg);
+    addCheck(form, f.CBAlarmaAcustica);
+    addCheck(form, f.CBAutoShutDawn);
+    addCheck(form, f.CBDatalogger);
+    addEdit(form, QStringLiteral("Graficas jpg cada min."), f.ETiempoJpg);
+    return box;
+}
+
+}  // namespace zaq

@@ -1,0 +1,52 @@
+#include "station/ClientSocketZAQ.h"
+
+#include "settings/MessagesList.h"
+
+namespace zaq {
+namespace {
+// A single read larger than this is line noise, not station messages.
+constexpr qint64 kNoiseBytes = 2200;
+}  // namespace
+
+ClientSocketZAQ::ClientSocketZAQ(MessagesList& messages, Feed feed)
+    : messages_(messages), feed_(std::move(feed)) {
+    connect(&socket_, &QTcpSocket::stateChanged, this, &ClientSocketZAQ::onStateChanged);
+    connect(&socket_, &QTcpSocket::errorOccurred, this, &ClientSocketZAQ::onError);
+    connect(&socket_, &QTcpSocket::readyRead, this, &ClientSocketZAQ::onReadyRead);
+}
+
+void ClientSocketZAQ::connectTo(const QString& address, const QString& port) {
+    close();
+    socket_.connectToHost(address, static_cast<quint16>(port.trimmed().toUInt()));
+}
+
+void ClientSocketZAQ::close() {
+    socket_.abort();
+    connected_ = false;
+}
+
+void ClientSocketZAQ::send(const QByteArray& bytes) {
+    if (connected_) {
+        socket_.write(bytes);
+    }
+}
+
+void ClientSocketZAQ::onStateChanged(QAbstractSocket::SocketState state) {
+    connected_ = state == QAbstractSocket::ConnectedState;
+}
+
+void ClientSocketZAQ::onError() {
+    connected_ = false;
+    messages_.addMessage(QStringLiteral("ClientSocket ZAQ Error "));
+}
+
+void ClientSocketZAQ::onReadyRead() {
+    const QByteArray bytes = socket_.readAll();
+    if (bytes.size() > kNoiseBytes) {
+        messages_.addMessage(QStringLiteral("Ruido "));
+        return;
+    }
+    feed_(bytes);
+}
+
+}  // namespace zaq

@@ -1,0 +1,54 @@
+#include "station/SerialLink.h"
+
+namespace zaq {
+namespace {
+// The driver queues of the station PC, each way.
+constexpr qint64 kQueueBytes = 10000;
+}  // namespace
+
+QString SerialLink::deviceName() const {
+    if (!deviceOverride_.isEmpty()) {
+        return deviceOverride_;
+    }
+    return QStringLiteral("/dev/ttyS%1").arg(portNumber_ - 1);
+}
+
+void SerialLink::openSerial(int speedCode) {
+    closeSerial();
+    openOk_ = true;
+    if (portNumber_ <= 0) {
+        return;
+    }
+    port_.setPortName(deviceName());
+    port_.setReadBufferSize(kQueueBytes);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        openOk_ = false;
+        return;
+    }
+    port_.setBaudRate(speedCode == 9 ? QSerialPort::Baud9600 : QSerialPort::Baud57600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+}
+
+void SerialLink::closeSerial() {
+    if (port_.isOpen() && portNumber_ > 0) {
+        port_.close();
+    }
+}
+
+QByteArray SerialLink::readWaiting(int max) {
+    if (!port_.isOpen() || port_.error() != QSerialPort::NoError) {
+        port_.clearError();
+        return {};
+    }
+    return port_.read(std::min<qint64>(max, port_.bytesAvailable()));
+}
+
+void SerialLink::write(const QByteArray& bytes) {
+    if (port_.isOpen()) {
+        port_.write(bytes);
+    }
+}
+
+}  // namespace zaq

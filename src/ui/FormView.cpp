@@ -1,0 +1,150 @@
+#include "ui/FormView.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+#include "ui/ColourView.h"
+
+namespace zaq {
+namespace {
+
+constexpr int kRefreshMs = 100;
+
+void paint(QWidget* widget, const Control& control, QPalette::ColorRole background,
+           QPalette::ColorRole text) {
+    QPalette palette = widget->palette();
+    const QPalette defaults = widget->style() ? widget->style()->standardPalette() : QPalette();
+    const QColor bg = toQColor(control.colour, defaults);
+    const QColor fg = toQColor(control.fontColour, defaults);
+    if (palette.color(background) != bg || palette.color(text) != fg) {
+        palette.setColor(background, bg);
+        palette.setColor(text, fg);
+        widget->setPalette(palette);
+    }
+    if (widget->toolTip() != control.hint) {
+        widget->setToolTip(control.hint);
+    }
+    if (widget->isVisibleTo(widget->parentWidget()) != control.visible) {
+        widget->setVisible(control.visible);
+    }
+    if (widget->isEnabled() != control.enabled) {
+        widget->setEnabled(control.enabled);
+    }
+}
+
+}  // namespace
+
+FormView::FormView(WindowState& window, QWidget* parent) : QWidget(parent), window_(window) {
+    refresher_.setInterval(kRefreshMs);
+    connect(&refresher_, &QTimer::timeout, this, &FormView::refresh);
+    refresher_.start();
+}
+
+void FormView::refresh() {
+    followWindowState();
+    if (!isVisible()) {
+        return;
+    }
+    for (const auto& render : renderers_) {
+        render();
+    }
+}
+
+void FormView::followWindowState() {
+    if (windowTitle() != window_.caption) {
+        setWindowTitle(window_.caption);
+    }
+    if (window_.visible != isVisible()) {
+        setVisible(window_.visible);
+    }
+    if (window_.raiseCount != raiseSeen_) {
+        raiseSeen_ = window_.raiseCount;
+        raise();
+        activateWindow();
+    }
+    if (window_.focusCount != focusSeen_) {
+        focusSeen_ = window_.focusCount;
+        if (const auto it = focusTargets_.find(window_.focusControl); it != focusTargets_.end()) {
+            it->second->setFocus();
+        }
+    }
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    // Closing a window only hides it.
+    window_.hide();
+    event->accept();
+}
+
+void FormView::bindLabel(QLabel* widget, const Control& control) {
+    widget->setAutoFillBackground(true);
+    renderers_.push_back([widget, &control] {
+        if (widget->text() != control.text) {
+            widget->setText(control.text);
+        }
+        paint(widget, control, QPalette::Window, QPalette::WindowText);
+    });
+}
+
+void FormView::bindEdit(QLineEdit* widget, Edit& edit) {
+    connect(widget, &QLineEdit::textEdited, this,
+            [&edit](const QString& text) { edit.text = text; });
+    renderers_.push_back([widget, &edit] {
+        if (widget->text() != edit.text) {
+            widget->setText(edit.text);
+        }
+        paint(widget, edit, QPalette::Base, QPalette::Text);
+    });
+}
+
+void FormView::bindCheck(QCheckBox* widget, CheckBox& box) {
+    connect(widget, &QCheckBox::clicked, this, [&box](bool checked) { box.checked = checked; });
+    renderers_.push_back([widget, &box] {
+        if (widget->isChecked() != box.checked) {
+            widget->setChecked(box.checked);
+        }
+        if (widget->text() != box.text) {
+            widget->setText(box.text);
+        }
+        paint(widget, box, QPalette::Button, QPalette::WindowText);
+    });
+}
+
+void FormView::bindButton(QPushButton* widget, Button& button, std::function<void()> click) {
+    connect(widget, &QPushButton::clicked, this, [this, click = std::move(click)] {
+        click();
+        refresh();
+    });
+    renderers_.push_back([widget, &button] {
+        if (widget->text() != button.text) {
+            widget->setText(button.text);
+        }
+        paint(widget, button, QPalette::Button, QPalette::ButtonText);
+    });
+}
+
+void FormView::bindRadioGroup(const std::vector<QRadioButton*>& widgets, RadioGroup& group,
+                              std::function<void(int)> choose) {
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const int index = static_cast<int>(i);
+        connect(widgets[i], &QRadioButton::clicked, this, [this, index, choose] {
+            choose(index);
+            refresh();
+        });
+    }
+    renderers_.push_back([widgets, &group] {
+        for (std::size_t i = 0; i < widgets.size(); ++i) {
+            const bool selected = static_cast<int>(i) == group.itemIndex;
+            if (widgets[i]->isChecked() != selected) {
+                widgets[i]->setChecked(selected);
+            }
+        }
+    });
+}
+
+}  // namespace zaq
