@@ -1,0 +1,173 @@
+#include "E2eRun.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QThread>
+#include <cstdio>
+
+#include "settings/ConfigFile.h"
+#include "settings/ConfigImage.h"
+#include "settings/ConfigLayout.h"
+#include "settings/Configuration.h"
+#include "ui/Windows1252.h"
+
+namespace zaq::test {
+
+E2eRun::E2eRun() {
+    clock_.start();
+}
+
+E2eRun::~E2eRun() {
+    stop();
+    // A failing run shows what both programs said.
+    if (::testing::Test::HasFailure()) {
+        for (const Line& line : output_) {
+            std::fprintf(stderr, "zaq %6lld %s\n", static_cast<long long>(line.ms),
+                         qPrintable(line.text));
+        }
+        for (const Line& line : simLines_) {
+            std::fprintf(stderr, "sim %6lld %s\n", static_cast<long long>(line.ms),
+                         qPrintable(line.text.left(120)));
+        }
+    }
+}
+
+quint16 E2eRun::startSimulator(bool tcp, const QString& scenario) {
+    QStringList args = {"--interval", "1"};
+    if (!scenario.isEmpty()) {
+        QFile file(dir() + "/scenario.txt");
+        file.open(QIODevice::WriteOnly);
+        file.write(scenario.toUtf8());
+        args << "--scenario" << file.fileName();
+    }
+    args << (tcp ? QStringList{"--tcp", "0"} : QStringList{"--pty", ttyLink()});
+    sim_.start(ZAQ_STATION_SIM, args);
+    sim_.waitForStarted();
+    static const QRegularExpression listening("listening on [0-9.]+:(\\d+)");
+    while (clock_.elapsed() < 10000) {
+        sim_.waitForReadyRead(50);
+        collect();
+        for (const Line& line : simLines_) {
+            const auto m = listening.match(line.text);
+            if (tcp && m.hasMatch()) {
+                return static_cast<quint16>(m.captured(1).toUInt());
+            }
+            if (!tcp && line.text.contains("serial line")) {
+                return 0;
+            }
+        }
+    }
+    return 0;
+}
+
+void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master) {
+    using namespace cfglayout;
+    ConfigImage image;
+    image.writeFlag(kMaster, master);
+    image.writeText(kSerialPort, 2, "1");
+    image.writeChar(kDataInterval, '1');
+    image.writeFlag(kNetworkMode, networkMode);
+    image.writeZeroTerminated(kDataDirectory, kDirectorySpaces, kDirectoryMax, "./");
+    image.writeZeroTerminated(kGraphsDirectory, kDirectorySpaces, kDirectoryMax, "./");
+    image.writeZeroTerminated(kCapturesDirectory, kDirectorySpaces, kDirectoryMax, "./");
+    image.writeZeroTerminated(kStationAddress, kHostSpaces, kStationAddressMax, "127.0.0.1");
+    image.writeText(kStationPort, kPortWidth, QString::number(port));
+    image.writeText(kStationName, kStationNameWidth, "Prueba");
+    Configuration unused;
+    ConfigFile(dir() + "/zaq.cfg", image, unused).writeConfiguration();
+}
+
+void E2eRun::startZaq(const QString& serialDevice) {
+    zaq_.setWorkingDirectory(dir());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("ZAQ_SERIAL_DEVICE");
+    zaq_.setProcessEnvironment(env);
+    zaq_.start(ZAQ_PROGRAM, {"--headless", "--serial-device", serialDevice});
+    zaq_.waitForStarted();
+    clock_.restart();
+}
+
+void E2eRun::collect() {
+    const auto split = [this](QByteArray& partial, const QByteArray& more,
+                              std::vector<Line>& into) {
+        partial += more;
+        qsizetype end;
+        while ((end = partial.indexOf('\n')) >= 0) {
+            into.push_back({clock_.elapsed(), QString::fromUtf8(partial.left(end))});
+            partial.remove(0, end + 1);
+        }
+    };
+    split(zaqPartial_, zaq_.readAllStandardOutput(), output_);
+    split(simPartial_, sim_.readAllStandardError(), simLines_);
+}
+
+void E2eRun::runFor(qint64 ms, const std::function<bool()>& until) {
+    while (clock_.elapsed() < ms) {
+        zaq_.waitForReadyRead(20);
+        sim_.waitForReadyRead(20);
+        collect();
+        if (until && until()) {
+            return;
+        }
+    }
+}
+
+void E2eRun::stop() {
+    for (QProcess* p : {&zaq_, &sim_}) {
+        if (p->state() != QProcess::NotRunning) {
+            p->terminate();
+            if (!p->waitForFinished(3000)) {
+                p->kill();
+                p->waitForFinished(1000);
+            }
+        }
+    }
+    collect();
+}
+
+std::vector<E2eRun::Line> E2eRun::received() const {
+    std::vector<Line> commands;
+    static const QRegularExpression command("\\([^()]*\\)");
+    for (const Line& line : simLines_) {
+        const qsizetype at = line.text.indexOf(" <- ");
+        if (at < 0) {
+            continue;
+        }
+        auto it = command.globalMatch(line.text.mid(at + 4));
+        while (it.hasNext()) {
+            commands.push_back({line.ms, it.next().captured()});
+        }
+    }
+    return commands;
+}
+
+int E2eRun::outputCount(const QString& text) const {
+    return static_cast<int>(std::count_if(output_.begin(), output_.end(),
+                                          [&](const Line& l) { return l.text == text; }));
+}
+
+int E2eRun::outputCountEndingWith(const QString& text) const {
+    return static_cast<int>(std::count_if(output_.begin(), output_.end(),
+                                          [&](const Line& l) { return l.text.endsWith(text); }));
+}
+
+QStringList E2eRun::logEntries() const {
+    QStringList entries;
+    for (const QString& name : QDir(dir()).entryList({"Log_*.txt"})) {
+        QFile file(dir() + "/" + name);
+        file.open(QIODevice::ReadOnly);
+        for (const QString& line : decodeWindows1252(file.readAll()).split("\r\n")) {
+            const qsizetype arrow = line.indexOf("-> ");
+            if (arrow >= 0) {
+                entries << line.mid(arrow + 3);
+            }
+        }
+    }
+    return entries;
+}
+
+}  // namespace zaq::test

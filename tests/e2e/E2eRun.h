@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace zaq::test {
+
+// The real programs, side by side: zaq-station-sim on a pseudo-terminal or a TCP port, and
+// `zaq --headless` in a working directory of its own, each line of both recorded with its time.
+class E2eRun {
+  public:
+    struct Line {
+        qint64 ms;
+        QString text;
+    };
+
+    E2eRun();
+    ~E2eRun();
+
+    QString dir() const { return dir_.path(); }
+
+    // The simulator; returns the TCP port it listens on (0 for a pseudo-terminal).
+    quint16 startSimulator(bool tcp, const QString& scenario);
+    // zaq.cfg for the station link: network mode on the given port, or the serial line.
+    void writeConfiguration(bool networkMode, quint16 port, bool master);
+    void startZaq(const QString& serialDevice);
+    QString ttyLink() const { return dir_.path() + "/ttyZAQ"; }
+
+    // Runs both until `ms` have passed since zaq started, or `until` returns true.
+    void runFor(qint64 ms, const std::function<bool()>& until = {});
+    void stop();
+    qint64 elapsed() const { return clock_.elapsed(); }
+
+    const std::vector<Line>& output() const { return output_; }
+    // The commands the station received, in order, with their times.
+    std::vector<Line> received() const;
+    int outputCount(const QString& text) const;
+    int outputCountEndingWith(const QString& text) const;
+    QStringList logEntries() const;
+
+  private:
+    void collect();
+
+    QTemporaryDir dir_;
+    QProcess sim_;
+    QProcess zaq_;
+    QElapsedTimer clock_;
+    QByteArray zaqPartial_;
+    QByteArray simPartial_;
+    std::vector<Line> output_;
+    std::vector<Line> simLines_;
+};
+
+}  // namespace zaq::test
