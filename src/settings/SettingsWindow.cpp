@@ -39,6 +39,7 @@ QGroupBox* SettingsWindow::group(const QString& title, QFormLayout*& form) {
 
 void SettingsWindow::addEdit(QFormLayout* form, const QString& caption, Edit& edit) {
     auto* widget = new QLineEdit(form->parentWidget());
+    widget->setMinimumWidth(180);
     bindEdit(widget, edit);
     form->addRow(caption, widget);
 }

@@ -45,6 +45,12 @@ FormView::FormView(WindowState& window, QWidget* parent) : QWidget(parent), wind
     refresher_.start();
 }
 
+// Drawn once at once, so the first layout already knows every caption.
+void FormView::addRenderer(std::function<void()> render) {
+    render();
+    renderers_.push_back(std::move(render));
+}
+
 void FormView::refresh() {
     followWindowState();
     if (!isVisible()) {
@@ -83,7 +89,7 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 void FormView::bindLabel(QLabel* widget, const Control& control) {
     widget->setAutoFillBackground(true);
-    renderers_.push_back([widget, &control] {
+    addRenderer([widget, &control] {
         if (widget->text() != control.text) {
             widget->setText(control.text);
         }
@@ -94,7 +100,7 @@ void FormView::bindLabel(QLabel* widget, const Control& control) {
 void FormView::bindEdit(QLineEdit* widget, Edit& edit) {
     connect(widget, &QLineEdit::textEdited, this,
             [&edit](const QString& text) { edit.text = text; });
-    renderers_.push_back([widget, &edit] {
+    addRenderer([widget, &edit] {
         if (widget->text() != edit.text) {
             widget->setText(edit.text);
         }
@@ -104,7 +110,7 @@ void FormView::bindEdit(QLineEdit* widget, Edit& edit) {
 
 void FormView::bindCheck(QCheckBox* widget, CheckBox& box) {
     connect(widget, &QCheckBox::clicked, this, [&box](bool checked) { box.checked = checked; });
-    renderers_.push_back([widget, &box] {
+    addRenderer([widget, &box] {
         if (widget->isChecked() != box.checked) {
             widget->setChecked(box.checked);
         }
@@ -120,7 +126,7 @@ void FormView::bindButton(QPushButton* widget, Button& button, std::function<voi
         click();
         refresh();
     });
-    renderers_.push_back([widget, &button] {
+    addRenderer([widget, &button] {
         if (widget->text() != button.text) {
             widget->setText(button.text);
         }
@@ -137,7 +143,7 @@ void FormView::bindRadioGroup(const std::vector<QRadioButton*>& widgets, RadioGr
             refresh();
         });
     }
-    renderers_.push_back([widgets, &group] {
+    addRenderer([widgets, &group] {
         for (std::size_t i = 0; i < widgets.size(); ++i) {
             const bool selected = static_cast<int>(i) == group.itemIndex;
             if (widgets[i]->isChecked() != selected) {

@@ -39,6 +39,7 @@ class FormView : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void addRenderer(std::function<void()> render);
     void followWindowState();
 
     WindowState& window_;
