@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <type_traits>
 
+#include "control/BatteryWatch.h"
+#include "control/LivePanel.h"
+#include "control/RoofControl.h"
+#include "control/SafetyEvaluation.h"
 #include "control/SafetyState.h"
 #include "core/AcousticAlarms.h"
 #include "core/Clock.h"
 #include "core/MainActions.h"
 #include "core/MainForm.h"
 #include "core/MainTimers.h"
+#include "core/ProgramFollowUp.h"
 #include "core/ProgramHooks.h"
 #include "core/SoundPlayer.h"
 #include "core/StartupSequence.h"
@@ -16,6 +22,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/Configuration.h"
+#include "settings/MessagesActions.h"
 #include "settings/MessagesForm.h"
 #include "settings/MessagesList.h"
 #include "settings/PcSettings.h"
@@ -110,20 +117,27 @@ struct AppContext {
     BlockRecord blockRecord;
     LastDataMessage lastDataMessage;
 
-    LiveFollowUp ownLiveFollowUp;
+    CommandQueue queue{messages};
+    TimerDuties ownTimerDuties;
+    TimerDuties& timerDuties = pick(overrides.timerDuties, ownTimerDuties);
+    BatteryWatch batteryWatch;
+    LivePanel livePanel{mainForm, readings, safety, flags};
+    RoofControl roof{{mainForm, settingsForm, safety, queue, prompter, timerDuties}};
+    SafetyEvaluation safetyEvaluation{
+        {readings, config.limits, safety, mainForm, batteryWatch, roof}};
+
+    ProgramFollowUp ownLiveFollowUp{livePanel, safetyEvaluation};
     GraphFeed ownGraphFeed;
     ExtremesSink ownExtremes;
     DumpDecoder ownDumpDecoder;
     WdCaptureTap ownWdTap;
     LinkHooks ownLinkHooks;
-    TimerDuties ownTimerDuties;
     LiveFollowUp& liveFollowUp = pick(overrides.liveFollowUp, ownLiveFollowUp);
     GraphFeed& graphFeed = pick(overrides.graphFeed, ownGraphFeed);
     ExtremesSink& extremes = pick(overrides.extremes, ownExtremes);
     DumpDecoder& dumpDecoder = pick(overrides.dumpDecoder, ownDumpDecoder);
     WdCaptureTap& wdTap = pick(overrides.wdTap, ownWdTap);
     LinkHooks& linkHooks = pick(overrides.linkHooks, ownLinkHooks);
-    TimerDuties& timerDuties = pick(overrides.timerDuties, ownTimerDuties);
 
     LiveReadings liveReadings{readings, sums, flags, clock, settingsForm, liveFollowUp};
     BlockRefill blockRefill{blockRecord, clock, messages, graphFeed};
@@ -134,7 +148,6 @@ struct AppContext {
     StationDispatcher dispatcher{{flags, sums, lastDataMessage, messagesForm, messages,
                                   shortMessages, liveReadings, blockRefill, extremes, wdTap}};
 
-    CommandQueue queue{messages};
     SerialLink serial{config.serialPort, options.serialDevice};
     ClientSocketZAQ client{messages, [this](const QByteArray& bytes) {
                                dispatcher.feedStationBytes(bytes.constData(),
@@ -150,12 +163,14 @@ struct AppContext {
     StartupSequence startup{{flags, config, settingsForm, mainForm, queue, link, serial, client,
                              messages, activityLog, liveFollowUp, clock}};
     MainTimers timers{
-        {link, startup, alarms, queue, messages, flags, mainForm, settingsForm, timerDuties}};
+        {link, startup, alarms, queue, messages, flags, mainForm, settingsForm, timerDuties, roof}};
+    MessagesActions messagesActions{
+        {messagesForm, messages, settingsForm, config, queue, prompter, clock}};
     MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
 
   private:
     template <typename Hook>
-    static Hook& pick(Hook* override, Hook& own) {
+    static Hook& pick(Hook* override, std::type_identity_t<Hook>& own) {
         return override != nullptr ? *override : own;
     }
 };

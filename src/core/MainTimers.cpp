@@ -1,5 +1,6 @@
 #include "core/MainTimers.h"
 
+#include "control/RoofControl.h"
 #include "core/AcousticAlarms.h"
 #include "core/MainForm.h"
 #include "core/ProgramHooks.h"
@@ -16,19 +17,26 @@ MainTimers::MainTimers(const Parts& parts) : p_(parts) {
     pump_.setInterval(100);
     presence_.setInterval(4000);
     minute_.setInterval(60000);
+    roofTimer_.setInterval(1000);
     QObject::connect(&pump_, &QTimer::timeout, [this] { tick100ms(); });
     QObject::connect(&presence_, &QTimer::timeout, [this] { tick4s(); });
     QObject::connect(&minute_, &QTimer::timeout, [this] { tick60s(); });
+    QObject::connect(&roofTimer_, &QTimer::timeout, [this] { tick1s(); });
 }
 
 void MainTimers::start() {
     pump_.start();
     presence_.start();
     minute_.start();
+    roofTimer_.start();
 }
 
 void MainTimers::tick100ms() {
     p_.link.pumpTick();
+}
+
+void MainTimers::tick1s() {
+    p_.roof.TimerTechoTimer();
 }
 
 void MainTimers::tick4s() {

@@ -7,6 +7,7 @@ namespace zaq {
 class AcousticAlarms;
 class CommandQueue;
 class MessagesList;
+class RoofControl;
 class StartupSequence;
 class StationLink;
 class TimerDuties;
@@ -14,7 +15,8 @@ struct MainForm;
 struct SettingsForm;
 struct StationFlags;
 
-// The main window's three timers and their duties, in their fixed order.
+// The main window's three timers and their duties, in their fixed order, and the one-second
+// roof timer.
 class MainTimers {
   public:
     struct Parts {
@@ -27,6 +29,7 @@ class MainTimers {
         MainForm& main;
         const SettingsForm& settings;
         TimerDuties& duties;
+        RoofControl& roof;
     };
 
     static constexpr int kQueueResetAbove = 25;
@@ -38,6 +41,7 @@ class MainTimers {
     void tick100ms();
     void tick4s();
     void tick60s();
+    void tick1s();
 
   private:
     void countDataFileMinutes();
@@ -46,6 +50,7 @@ class MainTimers {
     QTimer pump_;
     QTimer presence_;
     QTimer minute_;
+    QTimer roofTimer_;
     int visibleMinutes_ = 0;
     int dataFileMinutes_ = 0;
 };

@@ -18,6 +18,8 @@ class TimerDuties {
     virtual void writeBanner() {}
     virtual void writeChartImages() {}
     virtual void writeMonthlyDataLine() {}
+    // 1-second roof timer: the datalogger's speed caption settles.
+    virtual void settleSpeedCaption() {}
 };
 
 }  // namespace zaq

@@ -16,6 +16,7 @@
 #include "core/MainWindow.h"
 #include "core/QuitSignals.h"
 #include "core/WindowConstruction.h"
+#include "settings/MessagesWindow.h"
 #include "settings/SettingsWindow.h"
 #include "station/IcmpPinger.h"
 #include "ui/PlaceholderWindow.h"
@@ -44,7 +45,7 @@ Arguments readArguments(int argc, char** argv) {
 // The windows of the program, created in the order main, messages, graphs, settings, summary.
 struct Windows {
     std::unique_ptr<zaq::MainWindow> main;
-    std::unique_ptr<zaq::PlaceholderWindow> messages;
+    std::unique_ptr<zaq::MessagesWindow> messages;
     std::unique_ptr<zaq::PlaceholderWindow> graphs;
     std::unique_ptr<zaq::SettingsWindow> settings;
     std::unique_ptr<zaq::PlaceholderWindow> summary;
@@ -79,7 +80,7 @@ int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* h
             QApplication::setWindowIcon(QIcon(QStringLiteral("zaq.ico")));
         }
         windows.main = std::make_unique<zaq::MainWindow>(app);
-        windows.messages = std::make_unique<zaq::PlaceholderWindow>(app.messagesForm.window);
+        windows.messages = std::make_unique<zaq::MessagesWindow>(app);
         windows.graphs = std::make_unique<zaq::PlaceholderWindow>(app.graphsForm.window);
     }
     construction.constructSettingsWindow();

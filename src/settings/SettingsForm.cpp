@@ -20,6 +20,8 @@ SettingsForm::SettingsForm() {
     EtiempoTomasPI.hint = QStringLiteral("Tiempo entre capturas acumuladas.");
     EUserPI.hint = QStringLiteral("Usuario si es necesario.");
     EPassPI.hint = QStringLiteral("Contraseña si la hay.");
+    CBAperturaAuto.hint =
+        QStringLiteral("La apertura se activa sola siempre que los limites lo permitan.");
     EK2Anem_term.visible = false;
 }
 

@@ -42,6 +42,8 @@ struct SettingsForm {
     CheckBox CBAlarmaAcustica{QStringLiteral("Alarma Acustica.")};
     CheckBox CBAutoShutDawn{QStringLiteral("AutoShutdown")};
     CheckBox CBDatalogger{QStringLiteral("Autorecargar Graficos")};
+    // Not stored: off at every start.
+    CheckBox CBAperturaAuto{QStringLiteral("Apertura Auto")};
     Edit ETiempoJpg;
 
     // IP video server.

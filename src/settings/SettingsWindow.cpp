@@ -139,6 +139,7 @@ QGroupBox* SettingsWindow::buildOptions() {
     addCheck(form, f.CBAlarmaAcustica);
     addCheck(form, f.CBAutoShutDawn);
     addCheck(form, f.CBDatalogger);
+    addCheck(form, f.CBAperturaAuto);
     addEdit(form, QStringLiteral("Graficas jpg cada min."), f.ETiempoJpg);
     return box;
 }

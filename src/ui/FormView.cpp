@@ -2,8 +2,11 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -85,6 +88,54 @@ void FormView::closeEvent(QCloseEvent* event) {
     // Closing a window only hides it.
     window_.hide();
     event->accept();
+}
+
+void FormView::bindDate(QDateEdit* widget, DatePicker& picker, std::function<void()> changed) {
+    connect(widget, &QDateEdit::userDateChanged, this, [this, &picker, changed](const QDate& date) {
+        picker.date = date;
+        if (changed) {
+            changed();
+            refresh();
+        }
+    });
+    addRenderer([widget, &picker] {
+        if (picker.date.isValid() && widget->date() != picker.date) {
+            const QSignalBlocker quiet(widget);
+            widget->setDate(picker.date);
+        }
+    });
+}
+
+void FormView::onClick(QWidget* widget, std::function<void()> click) {
+    clicks_[widget] = std::move(click);
+    widget->installEventFilter(this);
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (const auto it = clicks_.find(watched); it != clicks_.end()) {
+            it->second();
+            refresh();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormView::onContextMenu(QWidget* widget,
+                             std::vector<std::pair<QString, std::function<void()>>> items) {
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* menu = new QMenu(widget);
+    for (auto& [caption, handler] : items) {
+        connect(menu->addAction(caption), &QAction::triggered, this,
+                [this, handler = std::move(handler)] {
+                    handler();
+                    refresh();
+                });
+    }
+    connect(widget, &QWidget::customContextMenuRequested, this,
+            [widget, menu](const QPoint& at) { menu->popup(widget->mapToGlobal(at)); });
 }
 
 void FormView::bindLabel(QLabel* widget, const Control& control) {

@@ -9,6 +9,7 @@
 #include "ui/FormControls.h"
 
 class QCheckBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -33,18 +34,28 @@ class FormView : public QWidget {
     void bindButton(QPushButton* widget, Button& button, std::function<void()> click);
     void bindRadioGroup(const std::vector<QRadioButton*>& widgets, RadioGroup& group,
                         std::function<void(int)> choose);
+    void bindDate(QDateEdit* widget, DatePicker& picker, std::function<void()> changed = {});
+    // A left click on the widget calls the logic, and the form is drawn again.
+    void onClick(QWidget* widget, std::function<void()> click);
+    // The widget's context menu (right button): captions and their handlers.
+    void onContextMenu(QWidget* widget,
+                       std::vector<std::pair<QString, std::function<void()>>> items);
     // A widget the logic may ask to have the keyboard focus.
     void focusTarget(const QString& name, QWidget* widget) { focusTargets_[name] = widget; }
 
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Anything else the view draws from its form at every refresh.
+    void addRenderer(std::function<void()> render);
 
   private:
-    void addRenderer(std::function<void()> render);
     void followWindowState();
 
     WindowState& window_;
     std::vector<std::function<void()>> renderers_;
     std::map<QString, QWidget*> focusTargets_;
+    std::map<QObject*, std::function<void()>> clicks_;
     QTimer refresher_;
     int raiseSeen_ = 0;
     int focusSeen_ = 0;

@@ -1,0 +1,49 @@
+#pragma once
+
+namespace zaq {
+
+class CommandQueue;
+class Prompter;
+class TimerDuties;
+struct MainForm;
+struct SafetyState;
+struct SettingsForm;
+
+// The roof button, the roof panel's "Abrir Forzando Limites", the heater panel's menu, the
+// automatic opening and closing, and the one-second roof timer. Everything is queued; only the
+// master PC's queue reaches the station.
+class RoofControl {
+  public:
+    struct Parts {
+        MainForm& main;
+        const SettingsForm& settings;
+        SafetyState& safety;
+        CommandQueue& queue;
+        Prompter& prompter;
+        TimerDuties& duties;
+    };
+
+    explicit RoofControl(const Parts& parts) : p_(parts) {}
+
+    void BBAbrirObsClick();
+    void Ab1Click();
+    void CalentadorAUTOClick();
+    void CalentadorONClick();
+    void CalentadorOFFClick();
+    void TimerStatusClick();
+    void TimerONClick();
+    void TimerOFFClick();
+
+    void autoRoofControl();
+    void TimerTechoTimer();
+
+    // Sky blue or yellow: the station reported the roof open.
+    bool roofOpen() const;
+
+  private:
+    bool openingPermittedByButton() const;
+
+    Parts p_;
+};
+
+}  // namespace zaq
