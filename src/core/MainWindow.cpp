@@ -61,11 +61,13 @@ QLabel* MainWindow::addRow(QGridLayout* grid, int row, Label& caption, Panel& va
     grid->addWidget(label(caption, parent, 12, true), row, 0);
     QLabel* shown = panel(value, parent);
     grid->addWidget(shown, row, 1);
-    if (max != nullptr) {
-        grid->addWidget(label(*max, parent, 12, true), row, 2, Qt::AlignCenter);
-    }
-    if (min != nullptr) {
-        grid->addWidget(label(*min, parent, 12, true), row, 3, Qt::AlignCenter);
+    for (const auto& [extreme, column] : {std::pair{max, 2}, std::pair{min, 3}}) {
+        if (extreme != nullptr) {
+            QLabel* shownExtreme = label(*extreme, parent, 14, true);
+            shownExtreme->setMinimumWidth(100);
+            shownExtreme->setAlignment(Qt::AlignCenter);
+            grid->addWidget(shownExtreme, row, column);
+        }
     }
     return shown;
 }

@@ -65,25 +65,28 @@ QWidget* MessagesWindow::buildMessagesPanel() {
     for (CheckBox* filter : {&f.CBHistoriaMeteo, &f.CBMensCorto}) {
         auto* box = new QCheckBox(group);
         bindCheck(box, *filter);
-        grid->addWidget(box, 0, column++, 1, 2);
-        ++column;
+        grid->addWidget(box, 0, column, 1, 2);
+        column += 2;
     }
     auto* terminal = new QLineEdit(group);
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    terminal->setFont(fixed);
     bindEdit(terminal, f.Eterminal);
     grid->addWidget(terminal, 1, 0, 1, 3);
+    auto* send = new QPushButton(group);
+    bindButton(send, f.Benvia_terminal, [&actions] { actions.Benvia_terminalClick(); });
+    grid->addWidget(send, 1, 3);
     const std::pair<Button*, std::function<void()>> buttons[] = {
-        {&f.Benvia_terminal, [&actions] { actions.Benvia_terminalClick(); }},
         {&f.BClearHistory, [&actions] { actions.BClearHistoryClick(); }},
         {&f.Button1, [&actions] { actions.Button1Click(); }},
         {&f.BAyuda, [&actions] { actions.BAyudaClick(); }},
         {&f.BVersion, [&actions] { actions.BVersionClick(); }},
     };
-    int at = 3;
+    column = 0;
     for (const auto& [button, click] : buttons) {
         auto* widget = new QPushButton(group);
         bindButton(widget, *button, click);
-        grid->addWidget(widget, at / 4, at % 4);
-        ++at;
+        grid->addWidget(widget, 2, column++);
     }
     focusTarget(QStringLiteral("PMensajes"), terminal);
     return group;

@@ -4,12 +4,15 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "core/MainWindow.h"
 #include "core/WindowConstruction.h"
+#include "settings/MessagesWindow.h"
 #include "settings/SettingsWindow.h"
+#include "support/StationText.h"
 #include "support/TestContext.h"
 
 namespace zaq::test {
@@ -103,6 +106,56 @@ TEST_F(ViewTest, SettingsWindowShowsTheFieldsAndHandsEditsBack) {
     // Closing only hides it.
     window.close();
     EXPECT_FALSE(t.app.settingsForm.window.visible);
+}
+
+TEST_F(ViewTest, MainWindowBeforeAndAfterLiveMessagesFitsALaptopScreen) {
+    MainWindow window(t.app);
+    window.refresh();
+    EXPECT_LE(window.sizeHint().width(), 1366);
+    EXPECT_LE(window.sizeHint().height(), 740);
+    window.resize(1366, 740);
+    window.refresh();
+    screenshot(window, "main-before-data");
+    ClosingLimits& l = t.app.config.limits;
+    l.rainPercent = 30;
+    l.cloudPercent = 50;
+    l.skyMagnitude = 18.0f;
+    l.windKmh = 40;
+    l.meanWindKmh = 250;
+    l.thermalWindKmh = 250;
+    l.supplyVolts = 11.0f;
+    t.feed("(Son2215)(Sof0630)(S009)");
+    t.feed(withField(exampleDataMessage(), 1, "AE"));
+    t.feed(withField(exampleDataMessage(), 1, "AE"));
+    t.feed("(>101 -18.4)");
+    window.refresh();
+    EXPECT_NE(labelShowing(window, "13,8"), nullptr);
+    EXPECT_NE(labelShowing(window, "Obs. Abierto"), nullptr);
+    QLabel* wind = labelShowing(window, "Anemometro Km/h:");
+    ASSERT_NE(wind, nullptr);
+    EXPECT_EQ(wind->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    screenshot(window, "main-after-data");
+}
+
+TEST_F(ViewTest, MessagesWindowShowsTheHelpInAFixedPitchFont) {
+    MessagesWindow window(t.app);
+    t.app.messagesForm.window.show();
+    window.resize(1000, 640);
+    window.refresh();
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == "Ayuda") {
+            button->click();
+        }
+    }
+    ASSERT_EQ(t.lines().size(), 23);
+    auto* history = window.findChild<QPlainTextEdit*>();
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->toPlainText().contains("Ayuda sobre Comandos Manuales"));
+    EXPECT_TRUE(QFontInfo(history->font()).fixedPitch());
+    screenshot(window, "messages-after-help");
+    t.app.messages.clear();
+    window.refresh();
+    EXPECT_TRUE(history->toPlainText().isEmpty());
 }
 
 }  // namespace
