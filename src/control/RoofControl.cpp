@@ -2,7 +2,6 @@
 
 #include "control/SafetyState.h"
 #include "core/MainForm.h"
-#include "core/ProgramHooks.h"
 #include "settings/SettingsForm.h"
 #include "station/CommandQueue.h"
 #include "ui/Prompter.h"
@@ -98,7 +97,6 @@ void RoofControl::TimerTechoTimer() {
     if (p_.safety.roofHoldOff < kHoldOffEnd) {
         ++p_.safety.roofHoldOff;
     }
-    p_.duties.settleSpeedCaption();
 }
 
 }  // namespace zaq

@@ -4,7 +4,6 @@ namespace zaq {
 
 class CommandQueue;
 class Prompter;
-class TimerDuties;
 struct MainForm;
 struct SafetyState;
 struct SettingsForm;
@@ -20,7 +19,6 @@ class RoofControl {
         SafetyState& safety;
         CommandQueue& queue;
         Prompter& prompter;
-        TimerDuties& duties;
     };
 
     explicit RoofControl(const Parts& parts) : p_(parts) {}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <type_traits>
 
+#include "astro/SunPosition.h"
 #include "control/BatteryWatch.h"
 #include "control/LivePanel.h"
 #include "control/RoofControl.h"
@@ -13,12 +14,20 @@
 #include "core/MainActions.h"
 #include "core/MainForm.h"
 #include "core/MainTimers.h"
-#include "core/ProgramFollowUp.h"
 #include "core/ProgramHooks.h"
+#include "core/ProgramWiring.h"
 #include "core/SoundPlayer.h"
 #include "core/StartupSequence.h"
+#include "graphs/ChartModel.h"
+#include "graphs/GraphStore.h"
 #include "graphs/GraphsForm.h"
+#include "graphs/PeriodicProcessing.h"
 #include "records/ActivityLog.h"
+#include "records/ClarityFile.h"
+#include "records/DataSources.h"
+#include "records/DataTables.h"
+#include "records/EasyWeatherFile.h"
+#include "records/RainSummary.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/Configuration.h"
@@ -118,26 +127,39 @@ struct AppContext {
     LastDataMessage lastDataMessage;
 
     CommandQueue queue{messages};
-    TimerDuties ownTimerDuties;
-    TimerDuties& timerDuties = pick(overrides.timerDuties, ownTimerDuties);
     BatteryWatch batteryWatch;
     LivePanel livePanel{mainForm, readings, safety, flags};
-    RoofControl roof{{mainForm, settingsForm, safety, queue, prompter, timerDuties}};
+    RoofControl roof{{mainForm, settingsForm, safety, queue, prompter}};
     SafetyEvaluation safetyEvaluation{
         {readings, config.limits, safety, mainForm, batteryWatch, roof}};
 
-    ProgramFollowUp ownLiveFollowUp{livePanel, safetyEvaluation};
-    GraphFeed ownGraphFeed;
+    SunCalculator sun{{settingsForm, messagesForm, mainForm, config, clock, prompter}};
+    GraphStore graphStore{options.programDirectory + QStringLiteral("zaqgraf.hex"), clock, messages,
+                          [this](const QDateTime& t) { return sun.expectedClearSkyRadiation(t); }};
+    ChartModel chartModel;
+    PeriodicProcessing periodic{
+        {sums, readings, flags, graphStore, chartModel, mainForm, clock,
+         [this](const QDateTime& t) { return sun.expectedClearSkyRadiation(t); },
+         [this] { writePeriodicFiles(); }}};
+    DataSources dataSources{config,   readings,     graphStore, safety, periodic,
+                            mainForm, settingsForm, messages,   clock};
+    DataTables dataTables{dataSources};
+    EasyWeatherFile easyWeather{dataSources};
+    ClarityFile clarity{dataSources};
+    RainSummary rainSummary{dataSources};
+    ProgramWiring wiring{{livePanel, safetyEvaluation, periodic, graphStore, chartModel, sun,
+                          dataTables, rainSummary}};
+
     ExtremesSink ownExtremes;
     DumpDecoder ownDumpDecoder;
     WdCaptureTap ownWdTap;
-    LinkHooks ownLinkHooks;
-    LiveFollowUp& liveFollowUp = pick(overrides.liveFollowUp, ownLiveFollowUp);
-    GraphFeed& graphFeed = pick(overrides.graphFeed, ownGraphFeed);
+    LiveFollowUp& liveFollowUp = pick<LiveFollowUp>(overrides.liveFollowUp, wiring);
+    GraphFeed& graphFeed = pick<GraphFeed>(overrides.graphFeed, wiring);
     ExtremesSink& extremes = pick(overrides.extremes, ownExtremes);
     DumpDecoder& dumpDecoder = pick(overrides.dumpDecoder, ownDumpDecoder);
     WdCaptureTap& wdTap = pick(overrides.wdTap, ownWdTap);
-    LinkHooks& linkHooks = pick(overrides.linkHooks, ownLinkHooks);
+    LinkHooks& linkHooks = pick<LinkHooks>(overrides.linkHooks, wiring);
+    TimerDuties& timerDuties = pick<TimerDuties>(overrides.timerDuties, wiring);
 
     LiveReadings liveReadings{readings, sums, flags, clock, settingsForm, liveFollowUp};
     BlockRefill blockRefill{blockRecord, clock, messages, graphFeed};
@@ -169,6 +191,13 @@ struct AppContext {
     MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
 
   private:
+    // The files of each periodic processing, in their order.
+    void writePeriodicFiles() {
+        dataTables.writeCurrentDataFile();
+        easyWeather.writeEasyWeatherFile();
+        clarity.writeClarityFile();
+    }
+
     template <typename Hook>
     static Hook& pick(Hook* override, std::type_identity_t<Hook>& own) {
         return override != nullptr ? *override : own;

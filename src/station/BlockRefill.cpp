@@ -25,7 +25,7 @@ void BlockRefill::refillSingleBlock(const char* message) {
     }
     parseBlockMessage(message, record_);
     setReferenceMinute();
-    feed_.refillFromDayRecord(block);
+    feed_.refillFromDayRecord(block, record_, refMinuteOfDay_);
     feed_.redrawGraphs();
 }
 
@@ -50,10 +50,10 @@ void BlockRefill::refillDumpBlock(const char* message) {
     if (block > 0 && block != previousBlock_ + 1) {
         // The missing block takes the values of the one that follows it.
         messages_.addMessage(QStringLiteral("Restaurado Bloque ") + QString::number(block));
-        feed_.refillFromDayRecord(block - 1);
-        feed_.refillFromDayRecord(block);
+        feed_.refillFromDayRecord(block - 1, record_, refMinuteOfDay_);
+        feed_.refillFromDayRecord(block, record_, refMinuteOfDay_);
     } else {
-        feed_.refillFromDayRecord(block);
+        feed_.refillFromDayRecord(block, record_, refMinuteOfDay_);
         if (blocksSinceRedraw_ >= kBlocksPerRedraw) {
             feed_.redrawGraphs();
             blocksSinceRedraw_ = 0;

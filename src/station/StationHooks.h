@@ -4,6 +4,8 @@
 
 namespace zaq {
 
+struct BlockRecord;
+
 // Calls from the station's messages into the Parts that act on them. Each does nothing until
 // the Part that owns it is connected.
 
@@ -30,7 +32,11 @@ class LiveFollowUp {
 class GraphFeed {
   public:
     virtual ~GraphFeed() = default;
-    virtual void refillFromDayRecord(int block) { (void)block; }
+    virtual void refillFromDayRecord(int block, const BlockRecord& record, int refMinuteOfDay) {
+        (void)block;
+        (void)record;
+        (void)refMinuteOfDay;
+    }
     virtual void redrawGraphs() {}
     virtual void activateThermalCloudSeries() {}
 };

@@ -140,6 +140,14 @@ QString formatNumber(double value, int precision, int decimals) {
     return text;
 }
 
+int truncated(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    constexpr double kMax = 2147483647.0;
+    return static_cast<int>(std::clamp(std::trunc(value), -kMax, kMax));
+}
+
 QString formatGeneral(double value) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);

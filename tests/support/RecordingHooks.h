@@ -32,7 +32,7 @@ struct RecordingGraphFeed : GraphFeed {
     const BlockRecord* record = nullptr;
     std::vector<int> temperatures;
 
-    void refillFromDayRecord(int block) override {
+    void refillFromDayRecord(int block, const BlockRecord&, int) override {
         calls.push_back("refill " + std::to_string(block));
         if (record != nullptr) {
             temperatures.push_back(record->temperatureX10);
