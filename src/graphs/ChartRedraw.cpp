@@ -1,6 +1,8 @@
 #include "graphs/ChartRedraw.h"
 
 #include <QTime>
+#include <algorithm>
+#include <cmath>
 
 #include "graphs/ChartModel.h"
 #include "graphs/GraphStore.h"
@@ -52,8 +54,8 @@ void redrawGraphs(const GraphStore& store, ChartModel& model) {
         // A damaged file may hold anything here.
         const double time = records[static_cast<std::size_t>(n - 1 - i)].timeOfDay;
         const double safe = time >= 0.0 && time < 1.0 ? time : 0.0;
-        model.pointLabels << longTimeText(
-            QTime::fromMSecsSinceStartOfDay(static_cast<int>(safe * 86399999.0)));
+        const long ms = std::min(86399999L, std::lround(safe * 86400000.0));
+        model.pointLabels << longTimeText(QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
     }
     for (const Feed& feed : kFeeds) {
         ChartSeries& series = (model.*feed.series)();

@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "settings/MessagesList.h"
 #include "station/BlockRecord.h"
+#include "station/CommandQueue.h"
 #include "ui/DayCount.h"
 #include "ui/TextFile.h"
 
@@ -27,6 +28,11 @@ void GraphStore::restampTimes() {
         records_[static_cast<std::size_t>(i)].date = std::trunc(at);
         records_[static_cast<std::size_t>(i)].timeOfDay = at - std::trunc(at);
     }
+}
+
+void GraphStore::requestDayDump(CommandQueue& queue) {
+    restampTimes();
+    queue.enqueueCommand("(@t0000)");
 }
 
 void GraphStore::initGraphStore() {

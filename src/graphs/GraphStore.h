@@ -11,6 +11,7 @@
 namespace zaq {
 
 class Clock;
+class CommandQueue;
 class MessagesList;
 struct BlockRecord;
 
@@ -38,6 +39,8 @@ class GraphStore {
     // Only the times: record i at (now − 1 day) + i minutes.
     void restampTimes();
     void loadGraphFile();
+    // "Leer Datos 24h": the times restamped to the last 24 hours, the station asked for its blocks.
+    void requestDayDump(CommandQueue& queue);
     void saveGraphFile() const;
     // Five minutes of the store from the stored block p, placed against refMinuteOfDay.
     void refillFromDayRecord(int block, const BlockRecord& record, int refMinuteOfDay);

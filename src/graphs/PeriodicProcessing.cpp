@@ -105,6 +105,10 @@ void PeriodicProcessing::computeMeanDirection(int n) {
         if (meanWindDirection_ < 0) {
             meanWindDirection_ += 360.0;
         }
+        // A sine a hair below zero is still north: 0°, not 360°.
+        if (meanWindDirection_ >= 360.0) {
+            meanWindDirection_ -= 360.0;
+        }
     } else {
         meanWindDirection_ = std::acos(std::clamp(s, -1.0, 1.0)) * kToDegrees + 90.0;
     }
