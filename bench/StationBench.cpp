@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include "core/AppContext.h"
@@ -40,13 +39,20 @@ QByteArray recordedTraffic() {
     return traffic;
 }
 
-void BM_FeedStationBytes(benchmark::State& state) {
+// With `alone`, the live messages' follow-up (panels, safety, files) is left out: the figure of
+// the dispatcher and the conversion by themselves.
+void feedTraffic(benchmark::State& state, bool alone) {
     QTemporaryDir dir;
     zaq::SystemClock clock;
     zaq::HeadlessPrompter prompter;
     NoPinger pinger;
     NoSound sound;
-    zaq::AppContext app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}});
+    zaq::LiveFollowUp nothing;
+    zaq::StationHookOverrides hooks;
+    if (alone) {
+        hooks.liveFollowUp = &nothing;
+    }
+    zaq::AppContext app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}, hooks);
     app.config.graphsDirectory = dir.path() + u'/';
     // The echoes would write the activity log; keep the figure about the dispatcher itself.
     app.messagesForm.CBMensCorto.checked = false;
@@ -59,14 +65,15 @@ void BM_FeedStationBytes(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * traffic.size());
 }
+
+void BM_FeedStationBytes(benchmark::State& state) {
+    feedTraffic(state, true);
+}
 BENCHMARK(BM_FeedStationBytes);
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication qapp(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+void BM_FeedStationBytesWithLivePanel(benchmark::State& state) {
+    feedTraffic(state, false);
 }
+BENCHMARK(BM_FeedStationBytesWithLivePanel);
+
+}  // namespace

@@ -9,6 +9,8 @@ trap 'rm -rf "$work"' EXIT
 # target  seconds  corpus folder
 targets=(
   "fuzz_station_bytes 60 station"
+  "fuzz_config_file 30 config"
+  "fuzz_graph_file 30 graph"
 )
 for entry in "${targets[@]}"; do
   read -r name seconds corpus <<<"$entry"

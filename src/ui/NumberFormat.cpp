@@ -1,6 +1,7 @@
 #include "ui/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +11,8 @@
 namespace zaq {
 namespace {
 
-constexpr QChar kDecimalSeparator = u',';
-constexpr QChar kGroupSeparator = u'.';
+constexpr char kDecimalSeparator = ',';
+constexpr char kGroupSeparator = '.';
 constexpr int kMaxSignificant = 15;
 
 // value = 0.d1d2d3... x 10^exponent, digits without trailing zeros; empty digits is zero.
@@ -26,7 +27,10 @@ DecimalDigits toDecimalDigits(double magnitude) {
         return result;
     }
     char text[64];
-    std::snprintf(text, sizeof text, "%.*e", kMaxSignificant - 1, magnitude);
+    const auto end = std::to_chars(text, text + sizeof text - 1, magnitude,
+                                   std::chars_format::scientific, kMaxSignificant - 1)
+                         .ptr;
+    *end = '\0';
     // text is "d.dddddddddddddde[+-]xx"
     const char* e = std::strchr(text, 'e');
     result.digits.push_back(text[0]);
@@ -80,32 +84,31 @@ QString nonFiniteText(double value) {
 
 // "1,2346E5", "1,5E-7": the scientific form of the general format.
 QString scientificText(bool negative, const DecimalDigits& d) {
-    QString text;
+    std::string text;
     if (negative) {
-        text += u'-';
+        text += '-';
     }
-    text += QChar(d.digits[0]);
+    text += d.digits[0];
     if (d.digits.size() > 1) {
         text += kDecimalSeparator;
-        text += QString::fromLatin1(d.digits.data() + 1, d.digits.size() - 1);
+        text.append(d.digits, 1);
     }
-    text += u'E';
-    text += QString::number(d.exponent - 1);
-    return text;
+    text += 'E';
+    text += std::to_string(d.exponent - 1);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString groupedInteger(const DecimalDigits& d) {
+void appendGroupedInteger(std::string& text, const DecimalDigits& d) {
     if (d.exponent <= 0) {
-        return QStringLiteral("0");
+        text += '0';
+        return;
     }
-    QString text;
     for (int i = 0; i < d.exponent; ++i) {
         if (i > 0 && (d.exponent - i) % 3 == 0) {
             text += kGroupSeparator;
         }
-        text += QChar(digitAt(d, i));
+        text += digitAt(d, i);
     }
-    return text;
 }
 
 }  // namespace
@@ -126,18 +129,18 @@ QString formatNumber(double value, int precision, int decimals) {
     if (!d.digits.empty() && d.exponent > precision) {
         return scientificText(negative, d);
     }
-    QString text;
+    std::string text;
     if (negative && !d.digits.empty()) {
-        text += u'-';
+        text += '-';
     }
-    text += groupedInteger(d);
+    appendGroupedInteger(text, d);
     if (decimals > 0) {
         text += kDecimalSeparator;
         for (int i = 0; i < decimals; ++i) {
-            text += QChar(digitAt(d, d.exponent + i));
+            text += digitAt(d, d.exponent + i);
         }
     }
-    return text;
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int truncated(double value) {
@@ -160,26 +163,26 @@ QString formatGeneral(double value) {
     if (d.exponent > kMaxSignificant || d.exponent < -4) {
         return scientificText(negative, d);
     }
-    QString text;
+    std::string text;
     if (negative) {
-        text += u'-';
+        text += '-';
     }
     const int count = static_cast<int>(d.digits.size());
     if (d.exponent <= 0) {
-        text += u'0';
+        text += '0';
         text += kDecimalSeparator;
-        text += QString(-d.exponent, u'0');
-        text += QString::fromLatin1(d.digits.data(), count);
-        return text;
+        text.append(static_cast<std::size_t>(-d.exponent), '0');
+        text += d.digits;
+    } else {
+        for (int i = 0; i < d.exponent; ++i) {
+            text += digitAt(d, i);
+        }
+        if (count > d.exponent) {
+            text += kDecimalSeparator;
+            text.append(d.digits, static_cast<std::size_t>(d.exponent));
+        }
     }
-    for (int i = 0; i < d.exponent; ++i) {
-        text += QChar(digitAt(d, i));
-    }
-    if (count > d.exponent) {
-        text += kDecimalSeparator;
-        text += QString::fromLatin1(d.digits.data() + d.exponent, count - d.exponent);
-    }
-    return text;
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace zaq

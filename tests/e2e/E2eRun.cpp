@@ -64,13 +64,14 @@ quint16 E2eRun::startSimulator(bool tcp, const QString& scenario) {
     return 0;
 }
 
-void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master) {
+void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs) {
     using namespace cfglayout;
     ConfigImage image;
     image.writeFlag(kMaster, master);
     image.writeText(kSerialPort, 2, "1");
     image.writeChar(kDataInterval, '1');
     image.writeFlag(kNetworkMode, networkMode);
+    image.writeFlag(kReloadGraphs, reloadGraphs);
     image.writeZeroTerminated(kDataDirectory, kDirectorySpaces, kDirectoryMax, "./");
     image.writeZeroTerminated(kGraphsDirectory, kDirectorySpaces, kDirectoryMax, "./");
     image.writeZeroTerminated(kCapturesDirectory, kDirectorySpaces, kDirectoryMax, "./");

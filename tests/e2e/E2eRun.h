@@ -26,7 +26,7 @@ class E2eRun {
     // The simulator; returns the TCP port it listens on (0 for a pseudo-terminal).
     quint16 startSimulator(bool tcp, const QString& scenario);
     // zaq.cfg for the station link: network mode on the given port, or the serial line.
-    void writeConfiguration(bool networkMode, quint16 port, bool master);
+    void writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs = false);
     void startZaq(const QString& serialDevice);
     QString ttyLink() const { return dir_.path() + "/ttyZAQ"; }
 

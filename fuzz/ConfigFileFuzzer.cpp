@@ -1,0 +1,23 @@
+// Any "zaq.cfg" on disk: loading it, filling the settings window and saving it again must not
+// crash, overrun, or write past a field.
+#include <QFile>
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzSupport.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    zaq::fuzz::FuzzProgram program;
+    zaq::AppContext& app = program.app;
+    {
+        QFile file(program.path("zaq.cfg"));
+        file.open(QIODevice::WriteOnly);
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    }
+    app.configFile.loadConfiguration();
+    app.pcSettings.fillFields();
+    app.pcSettings.BOkDirectorioClick();  // answered Cancel: nothing is written
+    app.flags.startupDone = true;
+    app.startup.run();
+    return 0;
+}

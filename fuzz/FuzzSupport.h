@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QTemporaryDir>
+
+#include "core/AppContext.h"
+#include "core/HeadlessPrompter.h"
+
+namespace zaq::fuzz {
+
+// The program's state on a clock that stands still, with its files in a temporary directory.
+struct FuzzProgram {
+    struct StillClock final : Clock {
+        QDateTime now() const override { return QDateTime(QDate(2015, 3, 31), QTime(23, 58)); }
+        qint64 tickMs() const override { return 1; }
+    };
+    struct NoPinger final : Pinger {
+        bool ping(const QString&) override { return false; }
+    };
+    struct NoSound final : SoundPlayer {
+        void beep(int, int) override {}
+        bool play(const QString&) override { return false; }
+    };
+
+    FuzzProgram() : app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}) {
+        app.config.graphsDirectory = app.config.dataDirectory = dir.path() + u'/';
+    }
+    QString path(const char* name) const { return dir.path() + u'/' + QLatin1String(name); }
+
+    QTemporaryDir dir;
+    StillClock clock;
+    HeadlessPrompter prompter;
+    NoPinger pinger;
+    NoSound sound;
+    AppContext app;
+};
+
+}  // namespace zaq::fuzz
