@@ -16,6 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     app.configFile.loadConfiguration();
     app.pcSettings.fillFields();
+    // The directories read from the file may name any place on the machine; what is written
+    // stays inside the temporary directory.
+    program.keepFilesInside();
     app.pcSettings.BOkDirectorioClick();  // answered Cancel: nothing is written
     app.flags.startupDone = true;
     app.startup.run();

@@ -21,8 +21,11 @@ struct FuzzProgram {
         bool play(const QString&) override { return false; }
     };
 
-    FuzzProgram() : app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}) {
-        app.config.graphsDirectory = app.config.dataDirectory = dir.path() + u'/';
+    FuzzProgram() : app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}) { keepFilesInside(); }
+    void keepFilesInside() {
+        const QString inside = dir.path() + u'/';
+        app.config.graphsDirectory = app.config.dataDirectory = inside;
+        app.config.capturesDirectory = app.config.cameraOutputFile = inside;
     }
     QString path(const char* name) const { return dir.path() + u'/' + QLatin1String(name); }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of a build for a bounded time: run-fuzzers.sh BUILD_DIR
 set -euo pipefail
-build=${1:?build directory}
+build=$(cd "${1:?build directory}" && pwd)
 top=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,11 +14,12 @@ targets=(
 )
 for entry in "${targets[@]}"; do
   read -r name seconds corpus <<<"$entry"
-  mkdir -p "$work/$name"
+  mkdir -p "$work/$name" "$work/$name.files"
   cp -r "$top/fuzz/corpus/$corpus/." "$work/$name/"
   echo "fuzzing $name for ${seconds}s"
-  "$build/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 "$work/$name" 2>"$work/$name.log" || {
+  # From a scratch folder: whatever a target writes by a relative name lands there.
+  (cd "$work/$name.files" && "$build/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 "$work/$name" 2>"$work/$name.log") || {
       tail -50 "$work/$name.log"; echo "fuzzer $name found a fault"; exit 1; }
   grep -E 'stat::number_of_executed_units|Done' "$work/$name.log" | tail -2
 done
