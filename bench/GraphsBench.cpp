@@ -1,28 +1,20 @@
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
 #include <random>
 
-#include "core/AppContext.h"
-#include "core/HeadlessPrompter.h"
+#include "BenchPlatform.h"
+#include "graphs/ChartPicturesView.h"
 #include "graphs/ChartRedraw.h"
+#include "graphs/GraphsWindow.h"
 
 namespace {
 
-struct NoPinger : zaq::Pinger {
-    bool ping(const QString&) override { return false; }
-};
-struct NoSound : zaq::SoundPlayer {
-    void beep(int, int) override {}
-    bool play(const QString&) override { return false; }
-};
-
 // A program with a full day in its graph store.
-struct FullStore {
-    FullStore() : app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}) {
-        app.config.graphsDirectory = app.config.dataDirectory = dir.path() + u'/';
+struct FullStore : zaq::bench::BenchProgram {
+    FullStore() {
         app.configFile.loadConfiguration();
         app.pcSettings.fillFields();
+        keepFilesInside();
         app.graphStore.initGraphStore();
         std::mt19937 random(1);
         std::uniform_real_distribution<float> value(0, 100);
@@ -32,12 +24,6 @@ struct FullStore {
             }
         }
     }
-    QTemporaryDir dir;
-    zaq::SystemClock clock;
-    zaq::HeadlessPrompter prompter;
-    NoPinger pinger;
-    NoSound sound;
-    zaq::AppContext app;
 };
 
 void BM_RedrawGraphsIntoTheModel(benchmark::State& state) {
@@ -60,5 +46,35 @@ void BM_PeriodicProcessing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PeriodicProcessing)->Unit(benchmark::kMillisecond);
+
+// A redraw as the window sees it: the model, then the 20 series of the six charts replaced,
+// with (state.range(0) = 1) or without the painting of the window at 1366 × 740.
+void BM_RedrawGraphsWindow(benchmark::State& state) {
+    FullStore s;
+    zaq::GraphsWindow window(s.app);
+    s.app.graphsForm.window.show();
+    window.resize(1366, 740);
+    window.refresh();
+    for (auto _ : state) {
+        zaq::redrawGraphs(s.app.graphStore, s.app.chartModel);
+        window.refresh();
+        if (state.range(0) == 1) {
+            benchmark::DoNotOptimize(window.grab());
+        }
+    }
+}
+BENCHMARK(BM_RedrawGraphsWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One chart drawn into a picture after a redraw, as the saved and published charts are.
+void BM_ChartPicture(benchmark::State& state) {
+    FullStore s;
+    zaq::ChartPicturesView pictures;
+    for (auto _ : state) {
+        zaq::redrawGraphs(s.app.graphStore, s.app.chartModel);
+        benchmark::DoNotOptimize(
+            pictures.chartImage(s.app.chartModel, zaq::ChartModel::RainCloudHumidity));
+    }
+}
+BENCHMARK(BM_ChartPicture)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,20 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
-#include <QTemporaryDir>
 
-#include "core/AppContext.h"
-#include "core/HeadlessPrompter.h"
+#include "BenchPlatform.h"
 
 namespace {
-
-struct NoPinger : zaq::Pinger {
-    bool ping(const QString&) override { return false; }
-};
-struct NoSound : zaq::SoundPlayer {
-    void beep(int, int) override {}
-    bool play(const QString&) override { return false; }
-};
 
 // What a station line carries in a typical minute: live messages every five seconds, answers
 // and echoes, a clock reply, and a little line noise.
@@ -42,18 +32,13 @@ QByteArray recordedTraffic() {
 // With `alone`, the live messages' follow-up (panels, safety, files) is left out: the figure of
 // the dispatcher and the conversion by themselves.
 void feedTraffic(benchmark::State& state, bool alone) {
-    QTemporaryDir dir;
-    zaq::SystemClock clock;
-    zaq::HeadlessPrompter prompter;
-    NoPinger pinger;
-    NoSound sound;
     zaq::LiveFollowUp nothing;
     zaq::StationHookOverrides hooks;
     if (alone) {
         hooks.liveFollowUp = &nothing;
     }
-    zaq::AppContext app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}, hooks);
-    app.config.graphsDirectory = dir.path() + u'/';
+    zaq::bench::BenchProgram program(hooks);
+    zaq::AppContext& app = program.app;
     // The echoes would write the activity log; keep the figure about the dispatcher itself.
     app.messagesForm.CBMensCorto.checked = false;
     const QByteArray traffic = recordedTraffic();

@@ -20,8 +20,13 @@ struct FuzzProgram {
         void beep(int, int) override {}
         bool play(const QString&) override { return false; }
     };
+    struct NoPictures final : ChartPictures {
+        QImage chartImage(const ChartModel&, ChartModel::Position) override { return {}; }
+    };
 
-    FuzzProgram() : app({clock, prompter, pinger, sound}, {dir.path() + u'/', {}}) { keepFilesInside(); }
+    FuzzProgram() : app({clock, prompter, pinger, sound, pictures}, {dir.path() + u'/', {}}) {
+        keepFilesInside();
+    }
     void keepFilesInside() {
         const QString inside = dir.path() + u'/';
         app.config.graphsDirectory = app.config.dataDirectory = inside;
@@ -34,6 +39,7 @@ struct FuzzProgram {
     HeadlessPrompter prompter;
     NoPinger pinger;
     NoSound sound;
+    NoPictures pictures;
     AppContext app;
 };
 

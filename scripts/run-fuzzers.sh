@@ -11,6 +11,7 @@ targets=(
   "fuzz_station_bytes 60 station"
   "fuzz_config_file 30 config"
   "fuzz_graph_file 30 graph"
+  "fuzz_jpeg_decode 30 jpeg"
 )
 for entry in "${targets[@]}"; do
   read -r name seconds corpus <<<"$entry"

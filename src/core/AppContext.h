@@ -19,7 +19,9 @@
 #include "core/SoundPlayer.h"
 #include "core/StartupSequence.h"
 #include "graphs/ChartModel.h"
+#include "graphs/ChartPictures.h"
 #include "graphs/GraphStore.h"
+#include "graphs/GraphsActions.h"
 #include "graphs/GraphsForm.h"
 #include "graphs/PeriodicProcessing.h"
 #include "records/ActivityLog.h"
@@ -63,6 +65,7 @@ struct Platform {
     Prompter& prompter;
     Pinger& pinger;
     SoundPlayer& sound;
+    ChartPictures& chartPictures;
 };
 
 struct ProgramOptions {
@@ -93,6 +96,7 @@ struct AppContext {
           prompter(platform.prompter),
           pinger(platform.pinger),
           sound(platform.sound),
+          chartPictures(platform.chartPictures),
           options(std::move(programOptions)),
           overrides(hookOverrides) {}
     AppContext(const AppContext&) = delete;
@@ -102,6 +106,7 @@ struct AppContext {
     Prompter& prompter;
     Pinger& pinger;
     SoundPlayer& sound;
+    ChartPictures& chartPictures;
     const ProgramOptions options;
     const StationHookOverrides overrides;
 
@@ -178,8 +183,11 @@ struct AppContext {
     StationLink link{{queue, serial, client, dispatcher, flags, safety, mainForm, settingsForm,
                       config, pinger, messages, activityLog, clock, linkHooks}};
 
-    PcSettings pcSettings{
-        {settingsForm, graphsForm, configImage, config, configFile, prompter, flags}};
+    GraphsActions graphsActions{{graphsForm, chartModel, graphStore, queue, settingsForm, config,
+                                 messages, prompter, chartPictures, clock,
+                                 options.programDirectory}};
+    PcSettings pcSettings{{settingsForm, graphsForm, configImage, config, configFile, prompter,
+                           flags, [this](int item) { graphsActions.RGCieloClick(item); }}};
     AcousticAlarms alarms{{settingsForm, flags, safety, sound, activityLog, liveFollowUp, clock,
                            options.programDirectory}};
     StartupSequence startup{{flags, config, settingsForm, mainForm, queue, link, serial, client,

@@ -1,6 +1,6 @@
 // The program entry: the application, its five windows in their order, and the message loop.
-// With --headless the same objects run without windows and every line of the messages list
-// goes to standard output.
+// With --headless the same objects run without windows (on Qt's offscreen platform, so pictures
+// can still be drawn) and every line of the messages list goes to standard output.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +16,8 @@
 #include "core/MainWindow.h"
 #include "core/QuitSignals.h"
 #include "core/WindowConstruction.h"
+#include "graphs/ChartPicturesView.h"
+#include "graphs/GraphsWindow.h"
 #include "settings/MessagesWindow.h"
 #include "settings/SettingsWindow.h"
 #include "station/IcmpPinger.h"
@@ -46,7 +48,7 @@ Arguments readArguments(int argc, char** argv) {
 struct Windows {
     std::unique_ptr<zaq::MainWindow> main;
     std::unique_ptr<zaq::MessagesWindow> messages;
-    std::unique_ptr<zaq::PlaceholderWindow> graphs;
+    std::unique_ptr<zaq::GraphsWindow> graphs;
     std::unique_ptr<zaq::SettingsWindow> settings;
     std::unique_ptr<zaq::PlaceholderWindow> summary;
 };
@@ -60,7 +62,8 @@ int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* h
         }
     });
     zaq::AlsaSoundPlayer sound;
-    zaq::AppContext app({clock, prompter, pinger, sound},
+    zaq::ChartPicturesView chartPictures;
+    zaq::AppContext app({clock, prompter, pinger, sound, chartPictures},
                         {QDir::currentPath() + u'/', args.serialDevice});
     messages = &app.messages;
     if (headless != nullptr) {
@@ -81,7 +84,7 @@ int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* h
         }
         windows.main = std::make_unique<zaq::MainWindow>(app);
         windows.messages = std::make_unique<zaq::MessagesWindow>(app);
-        windows.graphs = std::make_unique<zaq::PlaceholderWindow>(app.graphsForm.window);
+        windows.graphs = std::make_unique<zaq::GraphsWindow>(app);
     }
     construction.constructSettingsWindow();
     if (headless == nullptr) {
@@ -100,7 +103,9 @@ int main(int argc, char** argv) {
     const Arguments args = readArguments(argc, argv);
     try {
         if (args.headless) {
-            QCoreApplication application(argc, argv);
+            // No display: the chart pictures are still drawn, off the screen.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QApplication application(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
             zaq::HeadlessPrompter prompter;
             return run(args, prompter, &prompter);

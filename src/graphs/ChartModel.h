@@ -26,7 +26,8 @@ enum class SeriesAxis { Left, Right, Both };
 struct ChartSeries {
     QString title;
     Colour colour;
-    // The colour the redraw gives every point, which is the colour the line is drawn in.
+    // The colour the redraw gives every point. Lines and legends are drawn in the series
+    // colour, so that each line can be told by its legend.
     Colour pointColour;
     int width = 1;
     SeriesAxis axis = SeriesAxis::Left;
@@ -54,8 +55,10 @@ struct ChartModel {
 
     enum Position { Temperature, RainCloudHumidity, SkyBrightness, Wind, RainGauge, Pressure };
     std::array<Chart, 6> charts;
-    // The time of day of each point index, shared by every series.
+    // The time of day of each point index, shared by every series: as text, and as a fraction
+    // of a day for the time axes.
     QStringList pointLabels;
+    std::vector<double> pointTimes;
     // Counts the redraws, so a view replaces its series only when there is something new.
     int revision = 0;
 

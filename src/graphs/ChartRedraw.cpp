@@ -50,10 +50,12 @@ void redrawGraphs(const GraphStore& store, ChartModel& model) {
     model.temperature2().points.clear();
     model.pointLabels.clear();
     model.pointLabels.reserve(n);
+    model.pointTimes.resize(n);
     for (int i = 0; i < n; ++i) {
         // A damaged file may hold anything here.
         const double time = records[static_cast<std::size_t>(n - 1 - i)].timeOfDay;
         const double safe = time >= 0.0 && time < 1.0 ? time : 0.0;
+        model.pointTimes[static_cast<std::size_t>(i)] = safe;
         const long ms = std::min(86399999L, std::lround(safe * 86400000.0));
         model.pointLabels << longTimeText(QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
     }

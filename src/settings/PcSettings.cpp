@@ -53,7 +53,7 @@ void PcSettings::fillFields() {
     fillSite();
     const int range = p_.config.skyRangeIndex;
     if (range >= 1 && range <= 3) {
-        p_.graphs.RGCielo.itemIndex = range;
+        p_.selectSkyRange(range);
     }
     p_.form.window.caption = QStringLiteral("Configuración v: ") + programVersionText();
 }

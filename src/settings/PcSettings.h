@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace zaq {
 
 class ConfigFile;
@@ -23,9 +25,11 @@ class PcSettings {
         ConfigFile& file;
         Prompter& prompter;
         StationFlags& flags;
+        // Selects an item of the graphs window's sky-brightness scale as a click would.
+        std::function<void(int)> selectSkyRange;
     };
 
-    explicit PcSettings(const Parts& parts) : p_(parts) {}
+    explicit PcSettings(Parts parts) : p_(std::move(parts)) {}
 
     // The window's construction: every field from the loaded values.
     void fillFields();

@@ -10,6 +10,7 @@
 
 #include "core/WindowConstruction.h"
 #include "support/QtPrinters.h"
+#include "support/SimulatorLink.h"
 #include "support/TestContext.h"
 
 namespace zaq::test {
@@ -29,17 +30,13 @@ class RoofE2ETest : public ::testing::Test {
         sim.start(ZAQ_STATION_SIM,
                   {"--pty", link(), "--interval", "1", "--scenario", scenario.fileName()});
         ASSERT_TRUE(sim.waitForStarted());
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo(link()).isSymLink() && waited.elapsed() < 5000) {
-            QThread::msleep(20);
-        }
-        ASSERT_TRUE(QFileInfo(link()).isSymLink());
+        ASSERT_TRUE(waitForPtyLink(link()));
 
         t = std::make_unique<TestContext>(StationHookOverrides{}, link());
         WindowConstruction construction(t->app);
         construction.constructMainWindow();
         construction.constructSettingsWindow();
+        t->keepFilesInside();
         ClosingLimits& l = t->app.config.limits;
         l.rainPercent = 30;
         l.cloudPercent = 70;

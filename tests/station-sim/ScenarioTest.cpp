@@ -19,6 +19,7 @@
 #include "LayoutParser.h"
 #include "Scenario.h"
 #include "support/QtPrinters.h"
+#include "support/SimulatorLink.h"
 
 namespace zaqsim::test {
 namespace {
@@ -222,12 +223,9 @@ TEST(PtyLinkTest, ServesASerialLineThroughTheLinkAndRemovesItOnExit) {
     QProcess sim;
     sim.start(ZAQ_STATION_SIM, {"--pty", link, "--interval", "0.3", "--quiet"});
     ASSERT_TRUE(sim.waitForStarted());
+    ASSERT_TRUE(zaq::test::waitForPtyLink(link));
     QElapsedTimer waited;
     waited.start();
-    while (!QFileInfo(link).isSymLink() && waited.elapsed() < 5000) {
-        QThread::msleep(20);
-    }
-    ASSERT_TRUE(QFileInfo(link).isSymLink());
 
     const int fd = ::open(QFile::encodeName(link).constData(), O_RDWR | O_NOCTTY);
     ASSERT_GE(fd, 0);

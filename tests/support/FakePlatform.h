@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/SoundPlayer.h"
+#include "graphs/ChartPictures.h"
 #include "station/Pinger.h"
 #include "ui/Prompter.h"
 
@@ -57,6 +58,23 @@ struct FakeSoundPlayer : SoundPlayer {
     bool play(const QString& path) override {
         sounds.push_back("play " + path.section(u'/', -1).toStdString());
         return playerWorks;
+    }
+};
+
+// Each chart drawn as a plain picture of its own shade; drawing fails from the chart number
+// failFrom on (-1: never).
+struct FakeChartPictures : ChartPictures {
+    std::vector<ChartModel::Position> drawn;
+    int failFrom = -1;
+
+    QImage chartImage(const ChartModel&, ChartModel::Position chart) override {
+        if (failFrom >= 0 && static_cast<int>(drawn.size()) >= failFrom) {
+            return {};
+        }
+        drawn.push_back(chart);
+        QImage image(120, 40, QImage::Format_RGB32);
+        image.fill(QColor(40 * chart, 200, 255 - 40 * chart));
+        return image;
     }
 };
 

@@ -13,9 +13,17 @@ namespace zaq::test {
 
 // The program's state on a fake clock, with its files in a fresh temporary directory.
 struct TestContext {
-    explicit TestContext(StationHookOverrides hooks = {}, QString serialDevice = {})
-        : app({clock, prompter, pinger, sound}, {dir.path() + u'/', std::move(serialDevice)},
-              hooks) {
+    // The charts are drawn by the fake unless the test hands in the real drawing.
+    explicit TestContext(StationHookOverrides hooks = {}, QString serialDevice = {},
+                         ChartPictures* chartPictures = nullptr)
+        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures},
+              {dir.path() + u'/', std::move(serialDevice)}, hooks) {
+        keepFilesInside();
+    }
+
+    // Loading a configuration puts the directories back to "./": the test's files stay in its
+    // temporary directory all the same.
+    void keepFilesInside() {
         app.config.graphsDirectory = dir.path() + u'/';
         app.config.dataDirectory = dir.path() + u'/';
     }
@@ -58,6 +66,7 @@ struct TestContext {
     ScriptedPrompter prompter;
     FakePinger pinger;
     FakeSoundPlayer sound;
+    FakeChartPictures pictures;
     AppContext app;
 };
 

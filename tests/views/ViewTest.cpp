@@ -14,16 +14,10 @@
 #include "settings/SettingsWindow.h"
 #include "support/StationText.h"
 #include "support/TestContext.h"
+#include "views/Screenshot.h"
 
 namespace zaq::test {
 namespace {
-
-QString screenshot(QWidget& window, const QString& name) {
-    QDir().mkpath(ZAQ_SCREENSHOTS);
-    const QString path = QString(ZAQ_SCREENSHOTS) + "/" + name + ".png";
-    window.grab().save(path);
-    return path;
-}
 
 QLabel* labelShowing(QWidget& window, const QString& text) {
     for (QLabel* label : window.findChildren<QLabel*>()) {
@@ -40,6 +34,7 @@ class ViewTest : public ::testing::Test {
         WindowConstruction construction(t.app);
         construction.constructMainWindow();
         construction.constructSettingsWindow();
+        t.keepFilesInside();
     }
     TestContext t;
 };
