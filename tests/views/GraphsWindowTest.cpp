@@ -242,7 +242,8 @@ TEST(GraphsWindowStationTest, RefilledFromTheSimulatedStation) {
     QElapsedTimer waited;
     waited.start();
 
-    TestContext t({}, link);
+    ChartPicturesView pictures;
+    TestContext t({}, link, &pictures);
     t.clock.set(QDateTime::currentDateTime());
     WindowConstruction construction(t.app);
     construction.constructMainWindow();
@@ -275,6 +276,13 @@ TEST(GraphsWindowStationTest, RefilledFromTheSimulatedStation) {
     ASSERT_EQ(temperature->count(), 1440);
     EXPECT_NE(temperature->at(10).y(), 0);
     screenshot(window, "graphs-window");
+
+    childShowing<QPushButton>(window, "Guardar Graficas")->click();
+    const QStringList jpegs = QDir(t.dir.path()).entryList({"_*.jpg"}, QDir::Files);
+    EXPECT_EQ(jpegs.size(), 6);
+    const JpegPicture saved = readJpegFile(t.dirPath("_lluvia_nubes.jpg"));
+    ASSERT_TRUE(saved.ok()) << saved.error.toStdString();
+    saved.image.save(QString(ZAQ_SCREENSHOTS) + "/saved-lluvia-nubes.png");
 }
 
 }  // namespace
