@@ -48,8 +48,10 @@ int decimalsFor(double interval) {
     return std::clamp(static_cast<int>(std::ceil(-std::log10(interval) - 1e-9)), 0, 3);
 }
 
+using Range = std::pair<double, double>;
+
 // The lowest and highest value of the shown series; a flat line gets a band around it.
-std::pair<double, double> dataRange(const Chart& chart) {
+Range dataRange(const Chart& chart) {
     double low = INFINITY;
     double high = -INFINITY;
     for (const ChartSeries& series : chart.series) {
@@ -69,16 +71,27 @@ std::pair<double, double> dataRange(const Chart& chart) {
     return high - low < 1e-6 ? std::pair{low - 1, high + 1} : std::pair{low, high};
 }
 
-void setRange(QValueAxis* axis, double low, double high) {
-    if (axis->min() != low || axis->max() != high) {
-        axis->setRange(low, high);
-    }
-}
-
-void setLabels(QValueAxis* axis, double interval) {
-    if (axis->tickInterval() != interval) {
-        axis->setTickInterval(interval);
-        axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimalsFor(interval)) + u'f');
+// A wider label interval goes in before the range and a narrower one after it, so the axis never
+// holds a range with far more labels than it can show: Qt creates every one of them.
+void setScale(QValueAxis* axis, Range range, double interval) {
+    const auto setRange = [&] {
+        if (axis->min() != range.first || axis->max() != range.second) {
+            axis->setRange(range.first, range.second);
+        }
+    };
+    const auto setInterval = [&] {
+        if (axis->tickInterval() != interval) {
+            axis->setTickInterval(interval);
+            axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimalsFor(interval)) +
+                                 u'f');
+        }
+    };
+    if (interval >= axis->tickInterval()) {
+        setInterval();
+        setRange();
+    } else {
+        setRange();
+        setInterval();
     }
 }
 
@@ -213,22 +226,16 @@ QString ChartView::legendText(const ChartSeries& series) const {
 void ChartView::followAxes() {
     const double height = std::max(40.0, chart_->plotArea().height());
     const Chart& c = modelChart();
-    const auto [low, high] = dataRange(c);
-    const ChartAxis& leftModel = c.left;
-    setRange(left_, leftModel.automatic ? low : leftModel.minimum,
-             leftModel.automatic ? high : leftModel.maximum);
+    const Range left = c.left.automatic ? dataRange(c) : Range{c.left.minimum, c.left.maximum};
     // A right axis without series of its own shows the left one's scale.
     const bool rightHasSeries =
         std::any_of(c.series.begin(), c.series.end(),
                     [](const ChartSeries& s) { return s.axis == SeriesAxis::Right; });
-    if (c.right.automatic || !rightHasSeries) {
-        setRange(right_, left_->min(), left_->max());
-    } else {
-        setRange(right_, c.right.minimum, c.right.maximum);
-    }
-    setLabels(left_, labelInterval(left_->max() - left_->min(), height, leftModel.step));
-    setLabels(right_, labelInterval(right_->max() - right_->min(), height,
-                                    rightHasSeries ? c.right.step : leftModel.step));
+    const bool rightFollowsLeft = c.right.automatic || !rightHasSeries;
+    const Range right = rightFollowsLeft ? left : Range{c.right.minimum, c.right.maximum};
+    const double rightStep = rightFollowsLeft ? c.left.step : c.right.step;
+    setScale(left_, left, labelInterval(left.second - left.first, height, c.left.step));
+    setScale(right_, right, labelInterval(right.second - right.first, height, rightStep));
 }
 
 // "hh/mm" at whole hours (or every few hours on a narrow chart), where the store's minutes are.

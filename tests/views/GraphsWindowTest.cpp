@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QValueAxis>
 #include <QXYSeries>
+#include <limits>
 
 #include "core/WindowConstruction.h"
 #include "graphs/ChartPicturesView.h"
@@ -193,6 +194,25 @@ TEST_F(GraphsWindowTest, HighPressureWidensBothPressureAxesAndPointsAreReplacedI
     EXPECT_FLOAT_EQ(sea->at(0).y(), 1036);  // the newest minute is x = 0, at the right edge
     window->refresh();
     EXPECT_EQ(replaced, 1) << "nothing new, nothing replaced";
+}
+
+// A damaged "zaqgraf.hex" of the right size may hold anything in its values.
+TEST_F(GraphsWindowTest, ValuesThatAreNotNumbersAreDrawnWithoutHarm) {
+    construct();
+    const float odd[] = {std::numeric_limits<float>::quiet_NaN(),
+                         std::numeric_limits<float>::infinity(), -3.4e38f, 3.4e38f};
+    for (std::size_t i = 0; i < 1440; ++i) {
+        GraphRecord& r = t.app.graphStore.records()[i];
+        r.temperature = r.pressureSeaLevel = odd[i % 4];
+        r.skyBrightness = odd[(i + 1) % 4];
+        r.rainGauge = 3.4e38f;  // a flat line far out
+    }
+    redrawGraphs(t.app.graphStore, t.app.chartModel);
+    window->resize(1366, 740);
+    window->refresh();
+    EXPECT_FALSE(window->grab().isNull());
+    ChartPicturesView pictures;
+    EXPECT_FALSE(pictures.chartImage(t.app.chartModel, ChartModel::Temperature).isNull());
 }
 
 TEST_F(GraphsWindowTest, ChartPicturesAreDrawnWithoutTheWindow) {
