@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/ColourView.h"
 #include "ui/NumberFormat.h"
 
 namespace zaq {
@@ -20,8 +21,9 @@ constexpr int kMinutes = 1440;
 constexpr double kValueLabelPixels = 22;
 constexpr double kTimeLabelPixels = 48;
 
+// Chart colours are all plain RGB triples.
 QColor rgb(Colour colour) {
-    return QColor(colour.red(), colour.green(), colour.blue());
+    return toQColor(colour, QPalette());
 }
 
 QFont smallFont(int points) {

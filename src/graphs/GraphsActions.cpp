@@ -30,13 +30,22 @@ constexpr SkyRange kSkyRanges[] = {
     {18, 22, 3, 7},
 };
 
-}  // namespace
-
-const GraphsActions::ChartFile GraphsActions::kChartFiles[6] = {
+// The charts in the order they are saved, with the name of their files.
+struct ChartFile {
+    ChartModel::Position chart;
+    const char* name;
+};
+constexpr ChartFile kChartFiles[] = {
     {ChartModel::Wind, "_anemometro"},        {ChartModel::Temperature, "_temperatura"},
     {ChartModel::RainGauge, "_pluviometria"}, {ChartModel::RainCloudHumidity, "_lluvia_nubes"},
     {ChartModel::Pressure, "_barometro"},     {ChartModel::SkyBrightness, "_magnitudv"},
 };
+
+QString chartFile(const QString& directory, const ChartFile& file, const char* extension) {
+    return directory + QLatin1String(file.name) + QLatin1String(extension);
+}
+
+}  // namespace
 
 void GraphsActions::Button1Click() {
     if (!saveBitmaps()) {
@@ -49,8 +58,7 @@ void GraphsActions::Button1Click() {
 
 bool GraphsActions::saveBitmaps() {
     for (const ChartFile& file : kChartFiles) {
-        const QString path =
-            p_.workingDirectory + QLatin1String(file.name) + QStringLiteral(".bmp");
+        const QString path = chartFile(p_.workingDirectory, file, ".bmp");
         const QImage image = p_.pictures.chartImage(p_.model, file.chart);
         if (image.isNull() || !image.save(path, "BMP")) {
             p_.prompter.reportError(QStringLiteral("No se puede guardar ") + path);
@@ -62,25 +70,22 @@ bool GraphsActions::saveBitmaps() {
 
 // Each bitmap becomes a JPEG in the graphs directory; a failure stops here and what was
 // written stays.
-bool GraphsActions::convertBitmaps() {
+void GraphsActions::convertBitmaps() {
     for (const ChartFile& file : kChartFiles) {
-        const QString bitmap =
-            p_.workingDirectory + QLatin1String(file.name) + QStringLiteral(".bmp");
+        const QString bitmap = chartFile(p_.workingDirectory, file, ".bmp");
         QImage image;
         if (!image.load(bitmap, "BMP")) {
             p_.prompter.reportError(QStringLiteral("No se puede leer ") + bitmap);
-            return false;
+            return;
         }
         QString error;
-        const QString jpeg =
-            p_.config.graphsDirectory + QLatin1String(file.name) + QStringLiteral(".jpg");
+        const QString jpeg = chartFile(p_.config.graphsDirectory, file, ".jpg");
         if (!writeJpegFile(jpeg, image, kDefaultJpegQuality, &error)) {
             p_.prompter.reportError(error);
-            return false;
+            return;
         }
         QFile::remove(bitmap);
     }
-    return true;
 }
 
 void GraphsActions::Button3Click() {

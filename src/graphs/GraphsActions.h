@@ -47,16 +47,9 @@ class GraphsActions {
     void Bv1minClick();
     void BRSolarPrevistaClick();
 
-    // The files of one chart, in the order they are saved.
-    struct ChartFile {
-        ChartModel::Position chart;
-        const char* name;
-    };
-    static const ChartFile kChartFiles[6];
-
   private:
     bool saveBitmaps();
-    bool convertBitmaps();
+    void convertBitmaps();
     void applySkyRange(int item);
 
     Parts p_;
