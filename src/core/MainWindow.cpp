@@ -33,15 +33,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 QLabel* MainWindow::panel(const Control& control, QWidget* parent, int pointSize) {
-    auto* widget = new QLabel(parent);
+    QLabel* widget = label(control, parent, pointSize, true);
     widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     widget->setAlignment(Qt::AlignCenter);
     widget->setMinimumWidth(120);
-    QFont font = widget->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    widget->setFont(font);
-    bindLabel(widget, control);
     return widget;
 }
 

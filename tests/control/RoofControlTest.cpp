@@ -10,15 +10,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-std::vector<QByteArray> queued(CommandQueue& q) {
-    std::vector<QByteArray> order;
-    while (q.count() > 0) {
-        order.push_back(q.top());
-        q.pop();
-    }
-    return order;
-}
-
 class RoofControlTest : public ::testing::Test {
   protected:
     RoofControlTest() {

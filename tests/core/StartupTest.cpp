@@ -11,16 +11,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
-// The queue from the newest command down: the order the station receives them.
-std::vector<QByteArray> queued(CommandQueue& q) {
-    std::vector<QByteArray> order;
-    while (q.count() > 0) {
-        order.push_back(q.top());
-        q.pop();
-    }
-    return order;
-}
-
 TEST(StartupSequenceTest, NetworkStationAnsweringListsTheLinesInOrder) {
     RecordingFollowUp followUp;
     TestContext t(StationHookOverrides{.liveFollowUp = &followUp});

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "core/AppContext.h"
 #include "support/FakeClock.h"
@@ -69,5 +70,15 @@ struct TestContext {
     FakeChartPictures pictures;
     AppContext app;
 };
+
+// The queue from the newest command down: the order the station receives them.
+inline std::vector<QByteArray> queued(CommandQueue& q) {
+    std::vector<QByteArray> order;
+    while (q.count() > 0) {
+        order.push_back(q.top());
+        q.pop();
+    }
+    return order;
+}
 
 }  // namespace zaq::test
