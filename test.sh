@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the normal build's tests, then the
-# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the bounded fuzz runs.
+# Installs what is missing, builds, and runs every test: the normal build's tests (in the C
+# locale, then in es_ES.UTF-8), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the bounded fuzz runs.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,6 +13,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+# Once more under the station PC's Spanish locale: no number may follow the C library's locale.
+LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ctest --test-dir build --output-on-failure -j "$jobs"
 
 CC=clang CXX=clang++ cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZAQ_SANITIZE=ON -DZAQ_FUZZ=ON -DZAQ_BENCH=OFF >/dev/null

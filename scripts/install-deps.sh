@@ -13,6 +13,7 @@ packages=(
   dbus dbus-x11
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
+  locales
 )
 
 missing=()
@@ -21,15 +22,19 @@ for p in "${packages[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
-fi
-
-echo "Installing: ${missing[*]}"
 as_root=()
 if [[ $(id -u) -ne 0 ]]; then
   as_root=(sudo)
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+if ((${#missing[@]} > 0)); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -q
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The tests run a second time under the station PC's Spanish locale.
+if ! locale -a 2>/dev/null | grep -qix 'es_ES.utf8'; then
+  "${as_root[@]}" localedef -i es_ES -c -f UTF-8 es_ES.UTF-8
+fi

@@ -105,9 +105,8 @@ double SunCalculator::daysSinceEpoch() const {
 
 // The reduction is done before the value is held in single precision, so the worked figures
 // of the station PC come out to their last printed digit.
-float SunCalculator::localSiderealTime(const QDateTime& ut, double longitude) const {
-    double theta =
-        daysSinceEpoch() * 0.985647 + 100.46 + longitude + 360.0 * fraction(toDayCount(ut));
+float SunCalculator::localSiderealTime(double utDayCount, double longitude) const {
+    double theta = daysSinceEpoch() * 0.985647 + 100.46 + longitude + 360.0 * fraction(utDayCount);
     while (theta > 360.0) {
         theta -= 360.0;
     }
@@ -119,8 +118,10 @@ std::optional<SunPosition> SunCalculator::sunPosition(const QDateTime& local) {
     if (!site) {
         return std::nullopt;
     }
-    const QDateTime ut = local.addSecs(-3600LL * site->hoursFromUt);
-    const double T = (toDayCount(ut) + kJulianOfDayZero - kJ2000) * (1.0 / 36525.0);
+    // Wall-clock arithmetic on the day count: on a daylight-saving change day the hours from UT
+    // are the site's setting, not the clock's shift.
+    const double ut = toDayCount(local) - site->hoursFromUt / 24.0;
+    const double T = (ut + kJulianOfDayZero - kJ2000) * (1.0 / 36525.0);
     const double L0 = reduce(280.46645 + 36000.76983 * T + 0.0003032 * T * T);
     const double M = reduce(357.5291 + 35999.0503 * T - 0.0001559 * T * T - 4.8e-7 * T * T * T);
     const double C = (1.9146 - 0.004817 * T - 0.000014 * T * T) * sinDeg(M) +

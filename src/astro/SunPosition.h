@@ -28,7 +28,7 @@ struct SunPosition {
 // the longitude that enters it twice are part of what the graphs were made with.
 class SunCalculator {
   public:
-    struct Parts {
+    struct Deps {
         const SettingsForm& settings;
         MessagesForm& messages;
         MainForm& main;
@@ -37,7 +37,7 @@ class SunCalculator {
         Prompter& prompter;
     };
 
-    explicit SunCalculator(const Parts& parts) : p_(parts) {}
+    explicit SunCalculator(const Deps& deps) : p_(deps) {}
 
     // The altitude for a local instant; writes LAR, LDEC and LHS. Empty (and nothing written)
     // when a site field is not a number, which is reported.
@@ -45,8 +45,8 @@ class SunCalculator {
     std::optional<SunPosition> sunPosition(const QDateTime& local);
     // Days from the epoch J2000.0 (in UT) to the PC clock's local time now.
     double daysSinceEpoch() const;
-    // θ for a UT instant and a signed longitude.
-    float localSiderealTime(const QDateTime& ut, double longitude) const;
+    // θ for a UT instant (a day count) and a signed longitude.
+    float localSiderealTime(double utDayCount, double longitude) const;
     // Clear-sky global radiation in W/m² for a local instant; 0 with the sun below the horizon.
     std::optional<double> expectedClearSkyRadiation(const QDateTime& local);
 
@@ -62,7 +62,7 @@ class SunCalculator {
     std::optional<Site> readSite();
     void showLabels(const SunPosition& sun);
 
-    Parts p_;
+    Deps p_;
     QString lastReported_;
 };
 

@@ -2,8 +2,8 @@
 
 namespace zaq {
 
-// The battery watch that runs inside the supply check of the safety evaluation. It does nothing
-// until its Part is connected.
+// The battery watch that runs inside the supply check of the safety evaluation. Until the low-
+// battery shutdown is built it watches nothing.
 class BatteryWatch {
   public:
     virtual ~BatteryWatch() = default;

@@ -13,7 +13,7 @@ struct SettingsForm;
 // master PC's queue reaches the station.
 class RoofControl {
   public:
-    struct Parts {
+    struct Deps {
         MainForm& main;
         const SettingsForm& settings;
         SafetyState& safety;
@@ -21,7 +21,7 @@ class RoofControl {
         Prompter& prompter;
     };
 
-    explicit RoofControl(const Parts& parts) : p_(parts) {}
+    explicit RoofControl(const Deps& deps) : p_(deps) {}
 
     void BBAbrirObsClick();
     void Ab1Click();
@@ -41,7 +41,7 @@ class RoofControl {
   private:
     bool openingPermittedByButton() const;
 
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

@@ -16,6 +16,11 @@ void SafetyEvaluation::check(bool passes, Label& rowLabel) {
     }
 }
 
+void SafetyEvaluation::evaluateLiveData() {
+    p_.safety.unsafeHeld = false;
+    evaluateSafety();
+}
+
 // In single precision, so that a rain limit of 30 passes 30.0 % and fails 30.1 %. A limit of 0
 // has no special meaning: it fails as soon as the reading is above 0.
 void SafetyEvaluation::evaluateSafety() {
@@ -34,6 +39,9 @@ void SafetyEvaluation::evaluateSafety() {
     check(static_cast<float>(l.windKmh) >= r.windKmh, m.Lanekmh);
     check(static_cast<float>(l.meanWindKmh) >= r.windMeanKmh, m.Label3);
     check(static_cast<float>(l.thermalWindKmh) >= r.windThermalKmh, m.Laneterm);
+    if (p_.safety.unsafeHeld) {
+        p_.safety.openingPermitted = false;
+    }
 
     const bool permitted = p_.safety.openingPermitted;
     m.BBAbrirObs.fontColour = permitted ? colours::buttonText : colours::red;

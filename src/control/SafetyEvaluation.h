@@ -14,7 +14,7 @@ struct SafetyState;
 // the row label of every reading past its limit turns red.
 class SafetyEvaluation {
   public:
-    struct Parts {
+    struct Deps {
         const CurrentReadings& readings;
         const ClosingLimits& limits;
         SafetyState& safety;
@@ -23,14 +23,17 @@ class SafetyEvaluation {
         RoofControl& roof;
     };
 
-    explicit SafetyEvaluation(const Parts& parts) : p_(parts) {}
+    explicit SafetyEvaluation(const Deps& deps) : p_(deps) {}
 
+    // A live data message: it releases the unsafe mark of a silent station, then evaluates.
+    void evaluateLiveData();
+    // On the readings at hand; while the unsafe mark holds, opening stays not permitted.
     void evaluateSafety();
 
   private:
     void check(bool passes, Label& rowLabel);
 
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

@@ -6,8 +6,8 @@ namespace zaq {
 
 class ActivityLog;
 class Clock;
-class LiveFollowUp;
 class SoundPlayer;
+class SafetyEvaluation;
 struct SafetyState;
 struct SettingsForm;
 struct StationFlags;
@@ -16,23 +16,23 @@ struct StationFlags;
 // the station closed the roof, or it stopped answering, or its supply failed.
 class AcousticAlarms {
   public:
-    struct Parts {
+    struct Deps {
         const SettingsForm& settings;
         StationFlags& flags;
         SafetyState& safety;
         SoundPlayer& sound;
         ActivityLog& log;
-        LiveFollowUp& safetyEvaluation;
+        SafetyEvaluation& safetyEvaluation;
         const Clock& clock;
         const QString& programDirectory;
     };
 
-    explicit AcousticAlarms(const Parts& parts) : p_(parts) {}
+    explicit AcousticAlarms(const Deps& deps) : p_(deps) {}
 
     void sound();
 
   private:
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

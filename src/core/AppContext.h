@@ -75,7 +75,7 @@ struct ProgramOptions {
     QString serialDevice;
 };
 
-// Stand-ins for the follow-up calls of Parts built later; tests record them here. Empty: the
+// Stand-ins for the follow-up calls; tests record them here. Empty: the
 // program's own.
 struct StationHookOverrides {
     LiveFollowUp* liveFollowUp = nullptr;
@@ -88,7 +88,7 @@ struct StationHookOverrides {
 };
 
 // The program's state for the whole run, owned by the program entry and handed by reference to
-// the parts that need it. Members are built in the order they depend on each other.
+// the modules that need it. Members are built in the order they depend on each other.
 struct AppContext {
     AppContext(const Platform& platform, ProgramOptions programOptions = {},
                StationHookOverrides hookOverrides = {})
@@ -188,7 +188,7 @@ struct AppContext {
                                  options.programDirectory}};
     PcSettings pcSettings{{settingsForm, graphsForm, configImage, config, configFile, prompter,
                            flags, [this](int item) { graphsActions.RGCieloClick(item); }}};
-    AcousticAlarms alarms{{settingsForm, flags, safety, sound, activityLog, liveFollowUp, clock,
+    AcousticAlarms alarms{{settingsForm, flags, safety, sound, activityLog, safetyEvaluation, clock,
                            options.programDirectory}};
     StartupSequence startup{{flags, config, settingsForm, mainForm, queue, link, serial, client,
                              messages, activityLog, liveFollowUp, clock}};

@@ -12,7 +12,7 @@ struct SummaryForm;
 // The main window's buttons "Ajustes", "Mensajes", "Graficas 24h" and "R".
 class MainActions {
   public:
-    struct Parts {
+    struct Deps {
         MainForm& main;
         MessagesForm& messages;
         GraphsForm& graphs;
@@ -21,7 +21,7 @@ class MainActions {
         const Clock& clock;
     };
 
-    explicit MainActions(const Parts& parts) : p_(parts) {}
+    explicit MainActions(const Deps& deps) : p_(deps) {}
 
     void BAjustesClick();
     // Presets the datalogger request to the month up to yesterday.
@@ -31,7 +31,7 @@ class MainActions {
     void BCartelClick();
 
   private:
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

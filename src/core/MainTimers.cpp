@@ -13,7 +13,7 @@
 
 namespace zaq {
 
-MainTimers::MainTimers(const Parts& parts) : p_(parts) {
+MainTimers::MainTimers(const Deps& deps) : p_(deps) {
     pump_.setInterval(100);
     presence_.setInterval(4000);
     minute_.setInterval(60000);

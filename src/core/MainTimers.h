@@ -19,7 +19,7 @@ struct StationFlags;
 // roof timer.
 class MainTimers {
   public:
-    struct Parts {
+    struct Deps {
         StationLink& link;
         StartupSequence& startup;
         AcousticAlarms& alarms;
@@ -34,7 +34,7 @@ class MainTimers {
 
     static constexpr int kQueueResetAbove = 25;
 
-    explicit MainTimers(const Parts& parts);
+    explicit MainTimers(const Deps& deps);
 
     void start();
 
@@ -46,7 +46,7 @@ class MainTimers {
   private:
     void countDataFileMinutes();
 
-    Parts p_;
+    Deps p_;
     QTimer pump_;
     QTimer presence_;
     QTimer minute_;

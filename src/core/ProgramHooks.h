@@ -2,8 +2,8 @@
 
 namespace zaq {
 
-// The duties of the main window's timers and construction that belong to Parts built on the
-// core. Each does nothing until its Part is connected.
+// The duties of the main window's timers and construction that belong to modules built on the
+// core. Each does nothing until its module is wired.
 class TimerDuties {
   public:
     virtual ~TimerDuties() = default;

@@ -22,7 +22,7 @@ void ProgramWiring::refreshLivePanel() {
     p_.panel.refreshLivePanel();
 }
 void ProgramWiring::evaluateSafety() {
-    p_.safety.evaluateSafety();
+    p_.safety.evaluateLiveData();
 }
 void ProgramWiring::writeFiveSecondLine() {
     p_.tables.writeFiveSecondLine();

@@ -24,7 +24,7 @@ class ProgramWiring final : public LiveFollowUp,
                             public LinkHooks,
                             public TimerDuties {
   public:
-    struct Parts {
+    struct Deps {
         LivePanel& panel;
         SafetyEvaluation& safety;
         PeriodicProcessing& periodic;
@@ -35,7 +35,7 @@ class ProgramWiring final : public LiveFollowUp,
         RainSummary& rainSummary;
     };
 
-    explicit ProgramWiring(const Parts& parts) : p_(parts) {}
+    explicit ProgramWiring(const Deps& deps) : p_(deps) {}
 
     // A live data message.
     void showSeaPressure() override;
@@ -61,7 +61,7 @@ class ProgramWiring final : public LiveFollowUp,
     void writeMonthlyDataLine() override;
 
   private:
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

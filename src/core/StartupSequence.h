@@ -21,7 +21,7 @@ struct StationFlags;
 // configuration, reopens the transport and asks the station for its clock and extremes.
 class StartupSequence {
   public:
-    struct Parts {
+    struct Deps {
         StationFlags& flags;
         const Configuration& config;
         const SettingsForm& settings;
@@ -36,7 +36,7 @@ class StartupSequence {
         const Clock& clock;
     };
 
-    explicit StartupSequence(const Parts& parts) : p_(parts) {}
+    explicit StartupSequence(const Deps& deps) : p_(deps) {}
 
     void run();
 
@@ -46,7 +46,7 @@ class StartupSequence {
     void reportOptions();
     void both(const QString& line);
 
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

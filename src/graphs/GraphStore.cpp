@@ -1,6 +1,7 @@
 #include "graphs/GraphStore.h"
 
 #include <QFile>
+#include <QTimeZone>
 #include <cmath>
 #include <cstring>
 
@@ -72,8 +73,10 @@ void GraphStore::refillFromDayRecord(int block, const BlockRecord& r, int refMin
     const QDate today = clock_.now().date();
     // A block later in the day than the reference minute is yesterday's.
     const bool yesterday = t > n;
-    const QDateTime instant =
-        QDateTime(yesterday ? today.addDays(-1) : today, QTime(0, 0)).addSecs(t * 60LL);
+    // The block's wall-clock time, held in UTC where every time of the day exists: on a
+    // daylight-saving change day it must not move by an hour.
+    const QDateTime instant(yesterday ? today.addDays(-1) : today,
+                            QTime::fromMSecsSinceStartOfDay(t * 60'000), QTimeZone::utc());
     for (int k = 0; k < 5; ++k) {
         const int slot = std::min(kRecords - 1, yesterday ? t - n + k : kRecords - 1 - n + t + k);
         GraphRecord& g = records_[static_cast<std::size_t>(slot)];

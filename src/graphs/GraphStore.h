@@ -25,7 +25,8 @@ class GraphStore {
     static constexpr int kRecords = 1440;
     static constexpr qsizetype kFileSize = kRecords * static_cast<qsizetype>(sizeof(GraphRecord));
 
-    // Clear-sky radiation for a local instant (the sun's Part); empty when it cannot be computed.
+    // Clear-sky radiation for a local instant (from the sun's position); empty when it cannot be
+    // computed.
     using ExpectedRadiation = std::function<std::optional<double>(const QDateTime&)>;
 
     GraphStore(QString path, const Clock& clock, MessagesList& messages, ExpectedRadiation expected)
@@ -47,6 +48,11 @@ class GraphStore {
 
     std::array<GraphRecord, kRecords>& records() { return records_; }
     const std::array<GraphRecord, kRecords>& records() const { return records_; }
+    // The periodic processing wrote the newest record from this run's live data.
+    void noteRecordMade() { recordMadeThisRun_ = true; }
+    // Until then the store holds only what was loaded or zeros, which no monthly line may copy.
+    bool holdsRecordOfThisRun() const { return recordMadeThisRun_; }
+
     GraphRecord& newest() { return records_[kRecords - 1]; }
     const GraphRecord& newest() const { return records_[kRecords - 1]; }
 
@@ -56,6 +62,7 @@ class GraphStore {
     MessagesList& messages_;
     ExpectedRadiation expected_;
     std::array<GraphRecord, kRecords> records_{};
+    bool recordMadeThisRun_ = false;
 };
 
 }  // namespace zaq

@@ -20,7 +20,7 @@ struct SettingsForm;
 // the sky-brightness scale and the two series shown on demand.
 class GraphsActions {
   public:
-    struct Parts {
+    struct Deps {
         GraphsForm& form;
         ChartModel& model;
         GraphStore& store;
@@ -35,7 +35,7 @@ class GraphsActions {
         QString workingDirectory;
     };
 
-    explicit GraphsActions(Parts parts) : p_(std::move(parts)) {}
+    explicit GraphsActions(Deps deps) : p_(std::move(deps)) {}
 
     // "Guardar Graficas".
     void Button1Click();
@@ -52,7 +52,7 @@ class GraphsActions {
     void convertBitmaps();
     void applySkyRange(int item);
 
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

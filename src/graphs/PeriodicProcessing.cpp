@@ -95,6 +95,7 @@ void PeriodicProcessing::writeNewest(int n) {
     g.solarRadiation = s.daylightSum / static_cast<float>(n);
     g.skyBrightness = s.skyMagnitudeSum / static_cast<float>(n);
     g.limitingMagnitude = limitingMagnitude(g.skyBrightness);
+    p_.store.noteRecordMade();
 }
 
 void PeriodicProcessing::computeMeanDirection(int n) {

@@ -23,7 +23,7 @@ class PeriodicProcessing {
     // The writers of "zaqdf.txt", "easyweather.txt" and "cdf.txt", in that order.
     using WriteFiles = std::function<void()>;
 
-    struct Parts {
+    struct Deps {
         ReadingSums& sums;
         CurrentReadings& readings;
         StationFlags& flags;
@@ -35,7 +35,7 @@ class PeriodicProcessing {
         WriteFiles writeFiles;
     };
 
-    explicit PeriodicProcessing(Parts parts) : p_(std::move(parts)) {}
+    explicit PeriodicProcessing(Deps deps) : p_(std::move(deps)) {}
 
     void runPeriodicProcessing();
 
@@ -54,7 +54,7 @@ class PeriodicProcessing {
     void showSolarEnergy(const DaySums& day);
     void resetSums();
 
-    Parts p_;
+    Deps p_;
     double meanWindDirection_ = 0;
 };
 

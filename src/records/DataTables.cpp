@@ -61,13 +61,18 @@ QString DataTables::fiveSecondFileName() const {
            fileNamePart(shortDateText(s_.clock.now().date())) + QStringLiteral(".txt");
 }
 
+// Means are float sums divided by N, as the station PC computed them.
 void DataTables::writeMonthlyDataLine() {
+    if (!s_.store.holdsRecordOfThisRun()) {
+        return;
+    }
     const QString name = monthlyFileName();
     createWithHeader(name, kHeader + QStringLiteral("\tTIR\n"));
     const int n = s_.settings.CB1minuto.checked ? 1 : 5;
+    const float count = static_cast<float>(n);
     const auto& records = s_.store.records();
-    double rain = 0, cloud = 0, pressure = 0, abs = 0, gauge = 0, light = 0, sky = 0, temp = 0,
-           hum = 0, dew = 0, thermal = 0, mean = 0, wind = 0;
+    float rain = 0, cloud = 0, pressure = 0, abs = 0, gauge = 0, light = 0, sky = 0, temp = 0,
+          hum = 0, dew = 0, thermal = 0, mean = 0, wind = 0;
     for (int i = GraphStore::kRecords - n; i < GraphStore::kRecords; ++i) {
         const GraphRecord& r = records[static_cast<std::size_t>(i)];
         rain += r.rainPercent;
@@ -82,26 +87,26 @@ void DataTables::writeMonthlyDataLine() {
         dew += r.dewPoint;
         thermal += r.thermalWind;
         mean += r.windMean10;
-        wind = std::max(wind, static_cast<double>(r.windMax));
+        wind = std::max(wind, r.windMax);
     }
     const GraphRecord& newest = s_.store.newest();
     const Row row{recordDate(newest),
                   recordTime(newest),
-                  truncated(rain / n),
-                  truncated(cloud / n),
-                  pressure / n,
+                  truncated(rain / count),
+                  truncated(cloud / count),
+                  pressure / count,
                   "%06.1f",
-                  abs / n,
-                  gauge / n,
+                  abs / count,
+                  gauge / count,
                   s_.readings.rainTotalMm,
-                  light / n,
-                  sky / n,
-                  temp / n,
-                  hum / n,
-                  dew / n,
-                  thermal / n,
-                  mean / n,
-                  n == 1 ? static_cast<double>(newest.windMax) : wind,
+                  light / count,
+                  sky / count,
+                  temp / count,
+                  hum / count,
+                  dew / count,
+                  thermal / count,
+                  mean / count,
+                  n == 1 ? newest.windMax : wind,
                   truncated(s_.periodic.meanWindDirection()),
                   s_.readings.skyTemperatureC};
     appendText(name, line(row));

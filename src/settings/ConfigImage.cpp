@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "station/FieldReader.h"
@@ -59,9 +58,7 @@ double ConfigImage::readNumber(int offset, int width) const {
 void ConfigImage::writeScaled(int offset, int width, double value, int scale) {
     const double scaled = std::trunc(value * scale);
     const int v = static_cast<int>(std::clamp(scaled, -99999999.0, 99999999.0));
-    char text[16];
-    const int n = std::snprintf(text, sizeof text, "%03d", v);
-    writeBytes(offset, width, QByteArray(text, n).left(width));
+    writeBytes(offset, width, QString::asprintf("%03d", v).toLatin1().left(width));
 }
 
 double ConfigImage::readScaled(int offset, int width, int scale) const {

@@ -16,7 +16,7 @@ struct SettingsForm;
 // "Version".
 class MessagesActions {
   public:
-    struct Parts {
+    struct Deps {
         MessagesForm& form;
         MessagesList& messages;
         const SettingsForm& settings;
@@ -29,7 +29,7 @@ class MessagesActions {
     // The list is saved only while it holds fewer characters than this.
     static constexpr qsizetype kMaxSavedText = 300000;
 
-    explicit MessagesActions(const Parts& parts) : p_(parts) {}
+    explicit MessagesActions(const Deps& deps) : p_(deps) {}
 
     void Benvia_terminalClick();
     void BClearHistoryClick();
@@ -41,7 +41,7 @@ class MessagesActions {
     QString savedListName() const;
 
   private:
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

@@ -8,7 +8,7 @@
 
 namespace zaq {
 
-// The program's console: every Part adds its lines here, and asks for the window when it has
+// The program's console: every module adds its lines here, and asks for the window when it has
 // something urgent to say.
 class MessagesList {
   public:

@@ -1,7 +1,6 @@
 #include "settings/PcSettings.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "core/ProgramVersion.h"
 #include "graphs/GraphsForm.h"
@@ -35,12 +34,10 @@ void showCoordinate(double value, Edit& degrees, Edit& minutes, Edit& side, cons
     minutes.text = integerText(static_cast<int>(std::trunc((magnitude - whole) * 60.0)));
 }
 
-// "%03.3f" copied as seven bytes: shorter values leave zero bytes after them.
+// "%03.3f" copied as seven bytes: shorter values leave zero bytes after them. Qt formats with a
+// decimal point whatever the Linux locale says.
 QString coordinateText(double degrees) {
-    char text[32] = {};
-    std::snprintf(text, sizeof text, "%03.3f", degrees);
-    return QString::fromLatin1(
-        text, static_cast<qsizetype>(std::min<std::size_t>(strlen(text), kCoordinateWidth)));
+    return QString::asprintf("%03.3f", degrees).left(kCoordinateWidth);
 }
 
 }  // namespace

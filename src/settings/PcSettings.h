@@ -17,7 +17,7 @@ struct StationFlags;
 // "Guardar Configuración".
 class PcSettings {
   public:
-    struct Parts {
+    struct Deps {
         SettingsForm& form;
         GraphsForm& graphs;
         ConfigImage& image;
@@ -29,7 +29,7 @@ class PcSettings {
         std::function<void(int)> selectSkyRange;
     };
 
-    explicit PcSettings(Parts parts) : p_(std::move(parts)) {}
+    explicit PcSettings(Deps deps) : p_(std::move(deps)) {}
 
     // The window's construction: every field from the loaded values.
     void fillFields();
@@ -46,7 +46,7 @@ class PcSettings {
     bool storeSite();
     bool storeCoordinate(int offset, const Edit& degrees, const Edit& minutes);
 
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

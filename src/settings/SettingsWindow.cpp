@@ -126,7 +126,7 @@ QGroupBox* SettingsWindow::buildCameras() {
     addEdit(form, QStringLiteral("Fich.Salida:"), f.EjpgPI);
     addCheck(form, f.CBCapturarPI);
     addCheck(form, f.CBalmacenarPI);
-    addEdit(form, QStringLiteral("min."), f.EtiempoTomasPI);
+    addEdit(form, QStringLiteral("minutos"), f.EtiempoTomasPI);
     return box;
 }
 
@@ -140,7 +140,8 @@ QGroupBox* SettingsWindow::buildOptions() {
     addCheck(form, f.CBAutoShutDawn);
     addCheck(form, f.CBDatalogger);
     addCheck(form, f.CBAperturaAuto);
-    addEdit(form, QStringLiteral("Graficas jpg cada min."), f.ETiempoJpg);
+    form->addRow(new QLabel(QStringLiteral("Graficas jpg cada"), box));
+    addEdit(form, QStringLiteral("min."), f.ETiempoJpg);
     return box;
 }
 

@@ -35,8 +35,12 @@ void ClientSocketZAQ::onStateChanged(QAbstractSocket::SocketState state) {
     connected_ = state == QAbstractSocket::ConnectedState;
 }
 
-void ClientSocketZAQ::onError() {
+// The adapter closing the connection is a disconnect, not an error.
+void ClientSocketZAQ::onError(QAbstractSocket::SocketError error) {
     connected_ = false;
+    if (error == QAbstractSocket::RemoteHostClosedError) {
+        return;
+    }
     messages_.addMessage(QStringLiteral("ClientSocket ZAQ Error "));
 }
 

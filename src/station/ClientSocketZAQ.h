@@ -26,7 +26,7 @@ class ClientSocketZAQ : public QObject {
 
   private:
     void onStateChanged(QAbstractSocket::SocketState state);
-    void onError();
+    void onError(QAbstractSocket::SocketError error);
     void onReadyRead();
 
     MessagesList& messages_;

@@ -12,7 +12,12 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
 
 namespace zaq {
 namespace {
@@ -36,16 +41,51 @@ std::uint16_t checksum(const unsigned char* data, std::size_t length) {
     return static_cast<std::uint16_t>(~sum);
 }
 
-bool resolve(const QString& host, sockaddr_in& address) {
+using SteadyClock = std::chrono::steady_clock;
+
+// One name lookup, shared by the ping that waits for it and the thread that makes it.
+struct Lookup {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool found = false;
+    sockaddr_in address{};
+};
+
+void lookUp(const std::string& host, const std::shared_ptr<Lookup>& lookup) {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     addrinfo* found = nullptr;
-    if (host.isEmpty() || ::getaddrinfo(host.toUtf8().constData(), nullptr, &hints, &found) != 0) {
+    const bool ok = ::getaddrinfo(host.c_str(), nullptr, &hints, &found) == 0;
+    const std::lock_guard lock(lookup->mutex);
+    if (ok) {
+        std::memcpy(&lookup->address, found->ai_addr, sizeof lookup->address);
+        ::freeaddrinfo(found);
+    }
+    lookup->found = ok;
+    lookup->finished = true;
+    lookup->done.notify_one();
+}
+
+// A name lookup cannot be cancelled and has no time-out of its own: it runs on a thread of its
+// own, and the ping waits for it only until its deadline (a late answer is dropped).
+bool resolve(const QString& host, sockaddr_in& address, SteadyClock::time_point deadline) {
+    if (host.isEmpty()) {
         return false;
     }
-    std::memcpy(&address, found->ai_addr, sizeof address);
-    ::freeaddrinfo(found);
-    return true;
+    const std::string name = host.toStdString();
+    address.sin_family = AF_INET;
+    if (::inet_pton(AF_INET, name.c_str(), &address.sin_addr) == 1) {
+        return true;
+    }
+    auto lookup = std::make_shared<Lookup>();
+    std::thread(lookUp, name, lookup).detach();
+    std::unique_lock lock(lookup->mutex);
+    if (!lookup->done.wait_until(lock, deadline, [&] { return lookup->finished; })) {
+        return false;
+    }
+    address = lookup->address;
+    return lookup->found;
 }
 
 class Socket {
@@ -100,9 +140,11 @@ int IcmpPinger::openSocket(bool& raw) {
     return fd;
 }
 
+// The time-out counts from the start: a name lookup with the resolver down uses it up.
 bool IcmpPinger::ping(const QString& host) {
+    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(kTimeoutMs);
     sockaddr_in target{};
-    if (!resolve(host, target)) {
+    if (!resolve(host, target, deadline)) {
         return false;
     }
     bool raw = false;
@@ -130,12 +172,10 @@ bool IcmpPinger::ping(const QString& host) {
         return false;
     }
 
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kTimeoutMs);
     std::array<unsigned char, 1500> reply{};
     while (true) {
         const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
         pollfd p{socket.fd(), POLLIN, 0};
         if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) {
             return false;

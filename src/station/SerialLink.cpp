@@ -31,8 +31,9 @@ void SerialLink::openSerial(int speedCode) {
     port_.setStopBits(QSerialPort::OneStop);
 }
 
+// Whatever the port number is now: a save of 0 must still close the device opened before.
 void SerialLink::closeSerial() {
-    if (port_.isOpen() && portNumber_ > 0) {
+    if (port_.isOpen()) {
         port_.close();
     }
 }

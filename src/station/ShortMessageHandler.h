@@ -21,7 +21,7 @@ struct StationFlags;
 // reply, the relay texts and the setting echoes.
 class ShortMessageHandler {
   public:
-    struct Parts {
+    struct Deps {
         MainForm& main;
         SettingsForm& settings;
         MessagesForm& messagesForm;
@@ -35,7 +35,7 @@ class ShortMessageHandler {
         const Clock& clock;
     };
 
-    explicit ShortMessageHandler(const Parts& parts) : p_(parts) {}
+    explicit ShortMessageHandler(const Deps& deps) : p_(deps) {}
 
     // text: from "(" to ")" inclusive; charAfterParen: the assembler's second byte, which for an
     // empty text is still the previous message's.
@@ -53,7 +53,7 @@ class ShortMessageHandler {
     void showAndLog(const QByteArray& raw);
     QString timeText() const;
 
-    Parts p_;
+    Deps p_;
 };
 
 }  // namespace zaq

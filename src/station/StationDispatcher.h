@@ -20,7 +20,7 @@ struct StationFlags;
 // length: short texts, the old 75-character form, 83-character data messages and long texts.
 class StationDispatcher {
   public:
-    struct Parts {
+    struct Deps {
         StationFlags& flags;
         ReadingSums& sums;
         LastDataMessage& lastDataMessage;
@@ -36,7 +36,7 @@ class StationDispatcher {
     // The most bytes one call of feedStationBytes appends before dispatching them.
     static constexpr int kMaxAppend = 2200;
 
-    explicit StationDispatcher(const Parts& parts) : p_(parts) {}
+    explicit StationDispatcher(const Deps& deps) : p_(deps) {}
 
     // Appends the bytes to the receive ring and dispatches them. Longer input is taken in pieces
     // of kMaxAppend, so the ring never holds more unread bytes than it can keep.
@@ -57,7 +57,7 @@ class StationDispatcher {
     void routeDataMessage(const char* message);
     void resetAssembler();
 
-    Parts p_;
+    Deps p_;
     ReceiveRing ring_;
     MessageAssembler assembler_;
 };

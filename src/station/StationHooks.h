@@ -6,8 +6,8 @@ namespace zaq {
 
 struct BlockRecord;
 
-// Calls from the station's messages into the Parts that act on them. Each does nothing until
-// the Part that owns it is connected.
+// Calls from the station's messages into the modules that act on them. Each does nothing until
+// the module that owns it is wired.
 
 // What a live data message leads to after its conversion.
 class LiveFollowUp {
@@ -62,7 +62,7 @@ class WdCaptureTap {
     virtual void captureByte(unsigned char byte) { (void)byte; }
 };
 
-// What the station link reports to, and asks of, Parts built on it.
+// What the station link reports to, and asks of, the modules built on it.
 class LinkHooks {
   public:
     virtual ~LinkHooks() = default;

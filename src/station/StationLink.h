@@ -24,7 +24,7 @@ struct StationFlags;
 // check, presence and the day's extremes request). Only the master PC commands the station.
 class StationLink {
   public:
-    struct Parts {
+    struct Deps {
         CommandQueue& queue;
         SerialLink& serial;
         ClientSocketZAQ& client;
@@ -45,7 +45,7 @@ class StationLink {
     static constexpr int kMaxPending = 50;
     static constexpr int kPresencePerExtremes = 20;
 
-    explicit StationLink(const Parts& parts) : p_(parts) {}
+    explicit StationLink(const Deps& deps) : p_(deps) {}
 
     void pumpTick();
     void presenceTick();
@@ -67,7 +67,7 @@ class StationLink {
     void reportNoResponse();
     bool presenceAllowed();
 
-    Parts p_;
+    Deps p_;
     bool stationDetected_ = false;
     int silenceTicks_ = 0;
     int blinkTicks_ = 0;

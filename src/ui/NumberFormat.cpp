@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -35,7 +33,10 @@ DecimalDigits toDecimalDigits(double magnitude) {
     const char* e = std::strchr(text, 'e');
     result.digits.push_back(text[0]);
     result.digits.append(text + 2, static_cast<std::size_t>(e - (text + 2)));
-    result.exponent = std::atoi(e + 1) + 1;
+    int exponent = 0;
+    const char* digits = e[1] == '+' ? e + 2 : e + 1;
+    std::from_chars(digits, end, exponent);
+    result.exponent = exponent + 1;
     while (!result.digits.empty() && result.digits.back() == '0') {
         result.digits.pop_back();
     }
@@ -94,8 +95,8 @@ QString scientificText(bool negative, const DecimalDigits& d) {
         text.append(d.digits, 1);
     }
     text += 'E';
-    text += std::to_string(d.exponent - 1);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) +
+           QString::number(d.exponent - 1);
 }
 
 void appendGroupedInteger(std::string& text, const DecimalDigits& d) {

@@ -3,6 +3,7 @@
 
 #include "support/PtyPair.h"
 #include "support/RecordingHooks.h"
+#include "support/StationText.h"
 #include "support/TestContext.h"
 
 namespace zaq::test {
@@ -129,7 +130,32 @@ TEST_F(AlarmTest, AStationStopIsLoggedOnceAndMarksTheRoofUnsafe) {
     EXPECT_THAT(t.sound.sounds, ElementsAre("beep 1000 1000", "play zaqoff.wav", "beep 1000 1000",
                                             "play zaqoff.wav"));
     EXPECT_FALSE(t.app.safety.openingPermitted);
-    EXPECT_THAT(followUp.calls, ElementsAre("evaluateSafety", "evaluateSafety"));
+    // The evaluation ran on the tick (it paints the roof button), not as a live message.
+    EXPECT_EQ(t.app.mainForm.BBAbrirObs.fontColour, colours::red);
+    EXPECT_TRUE(followUp.calls.empty());
+}
+
+// Readings that pass every limit, then the station falls silent: tick after tick the alarm
+// re-evaluates the stale readings, and opening stays refused until live data arrive again.
+TEST(SilentStationTest, StaysUnsafeAcrossAlarmTicksUntilLiveDataArrive) {
+    TestContext t;
+    t.app.flags.startupDone = true;
+    t.app.settingsForm.CBmaster.checked = false;
+    t.app.settingsForm.CBAlarmaAcustica.checked = true;
+    ClosingLimits& l = t.app.config.limits;
+    l = {30, 50, 18.0f, 250, 250, 250, 11.0f};
+    t.feed(exampleDataMessage());
+    ASSERT_TRUE(t.app.safety.openingPermitted);
+    t.app.flags.noResponseAlarm = true;
+    for (int tick = 0; tick < 4; ++tick) {
+        t.app.timers.tick4s();
+        EXPECT_FALSE(t.app.safety.openingPermitted) << "tick " << tick;
+        EXPECT_TRUE(t.app.safety.limitsExceeded) << "tick " << tick;
+        EXPECT_EQ(t.app.mainForm.BBAbrirObs.fontColour, colours::red) << "tick " << tick;
+    }
+    t.feed(exampleDataMessage());
+    EXPECT_TRUE(t.app.safety.openingPermitted);
+    EXPECT_FALSE(t.app.safety.limitsExceeded);
 }
 
 TEST_F(AlarmTest, NothingSoundsWithTheAlarmUnticked) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
+#include <csignal>
 #include <cstdio>
 
 #include "settings/ConfigFile.h"
@@ -82,14 +83,30 @@ void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, boo
     ConfigFile(dir() + "/zaq.cfg", image, unused).writeConfiguration();
 }
 
-void E2eRun::startZaq(const QString& serialDevice) {
+void E2eRun::startZaq(const QString& serialDevice, bool headless) {
     zaq_.setWorkingDirectory(dir());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("ZAQ_SERIAL_DEVICE");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
     zaq_.setProcessEnvironment(env);
-    zaq_.start(ZAQ_PROGRAM, {"--headless", "--serial-device", serialDevice});
+    QStringList args = {"--serial-device", serialDevice};
+    if (headless) {
+        args.prepend("--headless");
+    }
+    zaq_.start(ZAQ_PROGRAM, args);
     zaq_.waitForStarted();
     clock_.restart();
+}
+
+qint64 E2eRun::signalZaq(int signal, int withinMs) {
+    QElapsedTimer waited;
+    waited.start();
+    ::kill(static_cast<pid_t>(zaq_.processId()), signal);
+    if (!zaq_.waitForFinished(withinMs)) {
+        return -1;
+    }
+    collect();
+    return waited.elapsed();
 }
 
 void E2eRun::collect() {

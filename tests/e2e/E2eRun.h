@@ -27,7 +27,11 @@ class E2eRun {
     quint16 startSimulator(bool tcp, const QString& scenario);
     // zaq.cfg for the station link: network mode on the given port, or the serial line.
     void writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs = false);
-    void startZaq(const QString& serialDevice);
+    // With windows (on the offscreen platform) when `headless` is false.
+    void startZaq(const QString& serialDevice, bool headless = true);
+    // Sends a signal to zaq; returns the milliseconds it took to end, or -1 if it still runs
+    // after `withinMs`.
+    qint64 signalZaq(int signal, int withinMs);
     QString ttyLink() const { return dir_.path() + "/ttyZAQ"; }
 
     // Runs both until `ms` have passed since zaq started, or `until` returns true.

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QTimeZone>
+#include <ctime>
+#include <optional>
 #include <random>
 
 #include "graphs/ChartRedraw.h"
@@ -162,6 +165,66 @@ TEST_F(GraphStoreTest, ASkyTemperatureActivatesTheThermalCloudSeries) {
     t.feed("(>101 -12.0)");
     EXPECT_TRUE(t.app.chartModel.thermalCloud().active);
 }
+
+// Instants made from day counts are wall-clock arithmetic: on the two change days of Madrid the
+// sun's UT and a stored block's time must not move by the hour the clock jumps.
+struct ChangeDayCase {
+    const char* name;
+    QDate day;
+    QTime time;
+    int hoursFromUt;
+};
+
+class DaylightSavingTest : public ::testing::TestWithParam<ChangeDayCase> {
+  protected:
+    void SetUp() override {
+        const QByteArray before = qgetenv("TZ");
+        savedTz_ = before.isNull() ? std::nullopt : std::optional(before);
+        qputenv("TZ", "Europe/Madrid");
+        ::tzset();
+    }
+    void TearDown() override {
+        if (savedTz_) {
+            qputenv("TZ", *savedTz_);
+        } else {
+            qunsetenv("TZ");
+        }
+        ::tzset();
+    }
+    std::optional<QByteArray> savedTz_;
+};
+
+TEST_P(DaylightSavingTest, TheSunAndTheRefillKeepTheWallClock) {
+    const ChangeDayCase& c = GetParam();
+    TestContext t;
+    t.clock.set(QDateTime(c.day, QTime(12, 0)));
+    t.app.settingsForm.EHorasTU.text = QString::number(c.hoursFromUt);
+    t.app.settingsForm.ELatGrad.text = "40";
+    t.app.settingsForm.ELatMin.text = "25";
+    t.app.settingsForm.Ens.text = "N";
+    t.app.settingsForm.ELongHoras.text = "3";
+    t.app.settingsForm.ELongMin.text = "40";
+    t.app.settingsForm.Eeo.text = "O";
+    // In UTC no time of the day is skipped or repeated: the same wall clock, without a change.
+    const auto local = t.app.sun.sunPosition(QDateTime(c.day, c.time));
+    const auto wall = t.app.sun.sunPosition(QDateTime(c.day, c.time, QTimeZone::utc()));
+    ASSERT_TRUE(local && wall);
+    EXPECT_DOUBLE_EQ(local->altitude, wall->altitude) << c.name;
+
+    QTime refilledAt;
+    GraphStore store(t.dirPath("g.hex"), t.clock, t.app.messages, [&](const QDateTime& instant) {
+        refilledAt = instant.time();
+        return std::optional(0.0);
+    });
+    store.refillFromDayRecord(c.time.msecsSinceStartOfDay() / 300'000, BlockRecord{}, 12 * 60);
+    EXPECT_EQ(refilledAt, c.time) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Madrid, DaylightSavingTest,
+    ::testing::Values(ChangeDayCase{"Spring", QDate(2015, 3, 29), QTime(3, 30), 1},
+                      ChangeDayCase{"Autumn", QDate(2015, 10, 25), QTime(3, 30), 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace zaq::test

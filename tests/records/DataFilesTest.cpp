@@ -24,6 +24,8 @@ class DataFilesTest : public ::testing::Test {
     DataFilesTest() {
         t.clock.set(QDateTime(QDate(2015, 3, 5), QTime(9, 5, 3)));
         t.app.graphStore.initGraphStore();
+        // The records the tests fill stand for minutes made in this run.
+        t.app.graphStore.noteRecordMade();
     }
     GraphRecord& record(int i) { return t.app.graphStore.records()[static_cast<std::size_t>(i)]; }
     // A plain minute: 5 °C, 80 %, 1013.2 hPa …
@@ -74,6 +76,40 @@ TEST_F(DataFilesTest, EveryFifthMinuteTheMeansOfFiveAndTheHighestWind) {
     const QList<QByteArray> cols = lines[1].trimmed().split('\t');
     EXPECT_EQ(cols[10], "02,0");  // (0+1+2+3+4)/5
     EXPECT_EQ(cols[15], "21,5");
+}
+
+// Summed in double precision these five would give 01,8.
+TEST_F(DataFilesTest, TheMeansOfFiveAreFloatSums) {
+    t.app.settingsForm.CB1minuto.checked = false;
+    const float temperatures[] = {-19.85f, 19.5f, 21.6f, -3.9f, -8.1f};
+    for (int i = 0; i < 5; ++i) {
+        fill(record(1435 + i), temperatures[i], 3.0f);
+    }
+    t.app.dataTables.writeMonthlyDataLine();
+    const QList<QByteArray> lines = contents(t.dirPath("zaq_03_2015.txt")).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[1].split('\t')[10], "01,9");
+}
+
+// A real station speaks every 5 s: its first messages can come after the first 4-second tick,
+// so no periodic processing has run by the first minute. No line of zeros may be written then.
+TEST(MonthlyTableTest, ALateFirstMessageWritesNoLineOfZeros) {
+    TestContext t;
+    t.clock.set(QDateTime(QDate(2015, 3, 5), QTime(9, 5, 3)));
+    t.app.settingsForm.CBmaster.checked = false;
+    t.app.settingsForm.CB1minuto.checked = true;
+    t.app.graphStore.initGraphStore();
+    t.app.timers.tick4s();
+    for (int i = 0; i < 3; ++i) {
+        t.feed(exampleDataMessage());
+    }
+    t.app.timers.tick60s();
+    EXPECT_FALSE(QFile::exists(t.dirPath("zaq_03_2015.txt")));
+    t.feed(exampleDataMessage());  // the minute's processing
+    t.app.timers.tick60s();
+    const QList<QByteArray> lines = contents(t.dirPath("zaq_03_2015.txt")).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1].split('\t')[10], "13,8");
 }
 
 TEST_F(DataFilesTest, TheFiveSecondFileIsAnnouncedWhenCreated) {

@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include <QFile>
 
 #include "settings/ConfigLayout.h"
@@ -100,6 +103,24 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinateCase{"40", "25", "S", QByteArray("40.417\0\0S", 9), -40.417, "25"},
                       CoordinateCase{"3", "40", "N", QByteArray("3.667\0\0\0N", 9), 3.667, "40"},
                       CoordinateCase{"100", "30", "N", QByteArray("100.500\0N", 9), 100.5, "30"}));
+
+// Qt sets the C library's locale from the environment: under the station PC's own Spanish
+// locale the file must still hold "40.417", which reads back as 40.417 and not as 40.
+TEST_F(ConfigurationTest, UnderTheSpanishLocaleTheCoordinatesKeepTheirDecimalPoint) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "es_ES.UTF-8") == nullptr) {
+        GTEST_SKIP() << "es_ES.UTF-8 is not installed";
+    }
+    construct();
+    form().ELatGrad.text = "40";
+    form().ELatMin.text = "25";
+    save();
+    construct();
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(image().mid(kLatitude, 9), QByteArray("40.417\0\0N", 9));
+    EXPECT_NEAR(t.app.config.latitude, 40.417, 1e-4);
+    EXPECT_EQ(form().ELatMin.text, "25");
+}
 
 TEST_F(ConfigurationTest, LongitudeWestIsStoredAsO) {
     construct();

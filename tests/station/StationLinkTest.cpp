@@ -50,6 +50,19 @@ TEST_F(StationLinkTest, TheSerialLineIsOpen) {
     EXPECT_TRUE(t.app.serial.isOpen());
 }
 
+// The settings save port 0 (data over the network) after port 1: the old line is let go.
+TEST_F(StationLinkTest, APortNumberOfZeroClosesTheLineOpenedBefore) {
+    ASSERT_TRUE(t.app.serial.isOpen());
+    t.app.config.serialPort = 0;
+    t.app.serial.openSerial(9);
+    EXPECT_FALSE(t.app.serial.isOpen());
+    pty.write(exampleDataMessage());
+    pump(3);
+    EXPECT_FALSE(t.app.readings.readingsValid);
+    t.app.link.sendNow("(y)");
+    EXPECT_EQ(sent(), "");
+}
+
 TEST_F(StationLinkTest, TheNewestCommandIsSentFirstWhenTheStationSpeaks) {
     t.app.queue.enqueueCommand("(X001)");
     t.app.queue.enqueueCommand("(y)");
@@ -197,21 +210,34 @@ TEST_F(StationLinkTest, NetworkModePingsUntilTheStationIsDetected) {
     EXPECT_TRUE(t.app.link.stationDetected());
 }
 
-TEST(ClientSocketTest, ReadsOfMoreThan2200BytesAreNoiseAndErrorsGoToTheList) {
-    TestContext t;
-    QTcpServer server;
-    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+// The station's network adapter on loopback, with the program's client connected to it; null
+// when the connection did not come up.
+QTcpSocket* connectToAdapter(TestContext& t, QTcpServer& server) {
+    if (!server.listen(QHostAddress::LocalHost)) {
+        return nullptr;
+    }
     t.app.config.stationAddress = "127.0.0.1";
     t.app.config.stationPort = QString::number(server.serverPort());
     t.app.link.connectStation();
-    ASSERT_TRUE(server.waitForNewConnection(2000));
+    if (!server.waitForNewConnection(2000)) {
+        return nullptr;
+    }
     QTcpSocket* peer = server.nextPendingConnection();
     QElapsedTimer waited;
     waited.start();
     while (!t.app.client.connected() && waited.elapsed() < 2000) {
         QCoreApplication::processEvents();
     }
-    ASSERT_TRUE(t.app.client.connected());
+    return t.app.client.connected() ? peer : nullptr;
+}
+
+TEST(ClientSocketTest, ReadsOfMoreThan2200BytesAreNoiseAndErrorsGoToTheList) {
+    TestContext t;
+    QTcpServer server;
+    QElapsedTimer waited;
+    waited.start();
+    QTcpSocket* peer = connectToAdapter(t, server);
+    ASSERT_NE(peer, nullptr);
 
     peer->write(exampleDataMessage());
     peer->waitForBytesWritten(1000);
@@ -250,6 +276,21 @@ TEST(ClientSocketTest, ReadsOfMoreThan2200BytesAreNoiseAndErrorsGoToTheList) {
     }
     EXPECT_TRUE(t.lines().contains("ClientSocket ZAQ Error "));
     EXPECT_FALSE(t.app.client.connected());
+}
+
+TEST(ClientSocketTest, TheAdapterClosingTheConnectionIsADisconnectNotAnError) {
+    TestContext t;
+    QTcpServer server;
+    QElapsedTimer waited;
+    waited.start();
+    QTcpSocket* peer = connectToAdapter(t, server);
+    ASSERT_NE(peer, nullptr);
+    peer->disconnectFromHost();
+    while (t.app.client.connected() && waited.elapsed() < 4000) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_FALSE(t.app.client.connected());
+    EXPECT_FALSE(t.lines().contains("ClientSocket ZAQ Error "));
 }
 
 }  // namespace

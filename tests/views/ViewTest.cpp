@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -101,6 +102,36 @@ TEST_F(ViewTest, SettingsWindowShowsTheFieldsAndHandsEditsBack) {
     // Closing only hides it.
     window.close();
     EXPECT_FALSE(t.app.settingsForm.window.visible);
+}
+
+// Each field of the configuration table that has a caption stands beside it.
+TEST_F(ViewTest, SettingsFieldsStandBesideTheirCaptions) {
+    SettingsForm& f = t.app.settingsForm;
+    const std::vector<std::pair<Edit*, QString>> captions = {
+        {&f.EPuerto, "Puerto Serie: "}, {&f.EDirCOR, "Estacion en IP:"},
+        {&f.EPuertoEth, "Port"},        {&f.ETiempoJpg, "min."},
+        {&f.Eident, "Estación:"},       {&f.EUserPI, "User:"},
+        {&f.EPassPI, "Pass:"},          {&f.EjpgPI, "Fich.Salida:"},
+        {&f.EHorasTU, "Hora UTC+"}};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions[i].first->text = QString("campo-%1").arg(i);
+    }
+    SettingsWindow window(t.app);
+    window.refresh();
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        QLineEdit* edit = nullptr;
+        for (QLineEdit* candidate : window.findChildren<QLineEdit*>()) {
+            if (candidate->text() == QString("campo-%1").arg(i)) {
+                edit = candidate;
+            }
+        }
+        ASSERT_NE(edit, nullptr) << captions[i].second.toStdString();
+        auto* form = qobject_cast<QFormLayout*>(edit->parentWidget()->layout());
+        ASSERT_NE(form, nullptr);
+        auto* caption = qobject_cast<QLabel*>(form->labelForField(edit));
+        ASSERT_NE(caption, nullptr) << captions[i].second.toStdString();
+        EXPECT_EQ(caption->text(), captions[i].second);
+    }
 }
 
 TEST_F(ViewTest, MainWindowBeforeAndAfterLiveMessagesFitsALaptopScreen) {
