@@ -1,9 +1,9 @@
 #include "control/LivePanel.h"
 
-#include "control/SafetyState.h"
-#include "core/MainForm.h"
-#include "station/CurrentReadings.h"
-#include "station/StationFlags.h"
+#include "base/SafetyState.h"
+#include "base/MainForm.h"
+#include "base/CurrentReadings.h"
+#include "base/StationFlags.h"
 #include "ui/NumberFormat.h"
 
 namespace zaq {

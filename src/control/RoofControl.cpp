@@ -1,8 +1,8 @@
 #include "control/RoofControl.h"
 
-#include "control/SafetyState.h"
-#include "core/MainForm.h"
-#include "settings/SettingsForm.h"
+#include "base/SafetyState.h"
+#include "base/MainForm.h"
+#include "base/SettingsForm.h"
 #include "station/CommandQueue.h"
 #include "ui/Prompter.h"
 

@@ -1,11 +1,11 @@
 #include "control/SafetyEvaluation.h"
 
 #include "control/BatteryWatch.h"
-#include "control/ClosingLimits.h"
+#include "base/ClosingLimits.h"
 #include "control/RoofControl.h"
-#include "control/SafetyState.h"
-#include "core/MainForm.h"
-#include "station/CurrentReadings.h"
+#include "base/SafetyState.h"
+#include "base/MainForm.h"
+#include "base/CurrentReadings.h"
 
 namespace zaq {
 

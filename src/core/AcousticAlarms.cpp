@@ -1,12 +1,12 @@
 #include "core/AcousticAlarms.h"
 
 #include "control/SafetyEvaluation.h"
-#include "control/SafetyState.h"
-#include "core/Clock.h"
+#include "base/SafetyState.h"
+#include "base/Clock.h"
 #include "core/SoundPlayer.h"
-#include "records/ActivityLog.h"
-#include "settings/SettingsForm.h"
-#include "station/StationFlags.h"
+#include "base/ActivityLog.h"
+#include "base/SettingsForm.h"
+#include "base/StationFlags.h"
 #include "ui/DateTimeText.h"
 
 namespace zaq {

@@ -1,6 +1,6 @@
 #include "core/HeadlessPrompter.h"
 
-#include "settings/MessagesList.h"
+#include "base/MessagesList.h"
 
 namespace zaq {
 

@@ -1,11 +1,11 @@
 #include "core/MainActions.h"
 
-#include "core/Clock.h"
-#include "core/MainForm.h"
-#include "graphs/GraphsForm.h"
-#include "settings/MessagesForm.h"
-#include "settings/SettingsForm.h"
-#include "ui/SummaryForm.h"
+#include "base/Clock.h"
+#include "base/MainForm.h"
+#include "base/GraphsForm.h"
+#include "base/MessagesForm.h"
+#include "base/SettingsForm.h"
+#include "base/SummaryForm.h"
 
 namespace zaq {
 

@@ -2,13 +2,13 @@
 
 #include "control/RoofControl.h"
 #include "core/AcousticAlarms.h"
-#include "core/MainForm.h"
+#include "base/MainForm.h"
 #include "core/ProgramHooks.h"
 #include "core/StartupSequence.h"
-#include "settings/MessagesList.h"
-#include "settings/SettingsForm.h"
+#include "base/MessagesList.h"
+#include "base/SettingsForm.h"
 #include "station/CommandQueue.h"
-#include "station/StationFlags.h"
+#include "base/StationFlags.h"
 #include "station/StationLink.h"
 
 namespace zaq {

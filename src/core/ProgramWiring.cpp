@@ -1,6 +1,6 @@
 #include "core/ProgramWiring.h"
 
-#include "astro/SunPosition.h"
+#include "control/SunCalculator.h"
 #include "control/LivePanel.h"
 #include "control/SafetyEvaluation.h"
 #include "graphs/ChartModel.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/Clock.h"
-#include "settings/MessagesList.h"
+#include "base/Clock.h"
+#include "base/MessagesList.h"
 #include "station/BlockRecord.h"
 #include "station/CommandQueue.h"
 #include "ui/DayCount.h"

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QImage>
 
-#include "core/Clock.h"
+#include "base/Clock.h"
 #include "graphs/ChartPictures.h"
 #include "graphs/GraphStore.h"
-#include "graphs/GraphsForm.h"
-#include "settings/Configuration.h"
-#include "settings/MessagesList.h"
-#include "settings/SettingsForm.h"
+#include "base/GraphsForm.h"
+#include "base/Configuration.h"
+#include "base/MessagesList.h"
+#include "base/SettingsForm.h"
 #include "station/CommandQueue.h"
 #include "ui/DateTimeText.h"
 #include "ui/Jpeg.h"

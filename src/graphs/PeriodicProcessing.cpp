@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/Clock.h"
-#include "core/MainForm.h"
+#include "base/Clock.h"
+#include "base/MainForm.h"
 #include "graphs/ChartModel.h"
 #include "graphs/ChartRedraw.h"
 #include "graphs/GraphStore.h"
-#include "station/CurrentReadings.h"
-#include "station/ReadingSums.h"
-#include "station/StationFlags.h"
+#include "base/CurrentReadings.h"
+#include "base/ReadingSums.h"
+#include "base/StationFlags.h"
 #include "ui/DayCount.h"
 #include "ui/NumberFormat.h"
 #include "ui/UserNumber.h"

@@ -1,9 +1,9 @@
 #include "records/ClarityFile.h"
 
-#include "core/Clock.h"
-#include "settings/Configuration.h"
-#include "settings/MessagesList.h"
-#include "station/CurrentReadings.h"
+#include "base/Clock.h"
+#include "base/Configuration.h"
+#include "base/MessagesList.h"
+#include "base/CurrentReadings.h"
 #include "ui/DayCount.h"
 #include "ui/TextFile.h"
 

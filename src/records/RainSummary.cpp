@@ -1,8 +1,8 @@
 #include "records/RainSummary.h"
 
-#include "core/Clock.h"
-#include "settings/Configuration.h"
-#include "station/CurrentReadings.h"
+#include "base/Clock.h"
+#include "base/Configuration.h"
+#include "base/CurrentReadings.h"
 #include "ui/DateTimeText.h"
 #include "ui/NumberFormat.h"
 #include "ui/TextFile.h"

@@ -4,7 +4,7 @@
 
 #include "settings/ConfigImage.h"
 #include "settings/ConfigLayout.h"
-#include "settings/Configuration.h"
+#include "base/Configuration.h"
 #include "ui/TextFile.h"
 
 namespace zaq {

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "core/ProgramVersion.h"
-#include "graphs/GraphsForm.h"
+#include "base/ProgramVersion.h"
+#include "base/GraphsForm.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/ConfigLayout.h"
-#include "settings/Configuration.h"
-#include "settings/SettingsForm.h"
-#include "station/StationFlags.h"
+#include "base/Configuration.h"
+#include "base/SettingsForm.h"
+#include "base/StationFlags.h"
 #include "ui/NumberFormat.h"
 #include "ui/Prompter.h"
 #include "ui/UserNumber.h"

@@ -1,7 +1,7 @@
 #include "station/BlockRefill.h"
 
-#include "core/Clock.h"
-#include "settings/MessagesList.h"
+#include "base/Clock.h"
+#include "base/MessagesList.h"
 #include "station/BlockRecord.h"
 #include "station/DataMessageLayout.h"
 #include "station/StationHooks.h"

@@ -1,6 +1,6 @@
 #include "station/ClientSocketZAQ.h"
 
-#include "settings/MessagesList.h"
+#include "base/MessagesList.h"
 
 namespace zaq {
 namespace {

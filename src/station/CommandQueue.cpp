@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/MessagesList.h"
+#include "base/MessagesList.h"
 #include "ui/Windows1252.h"
 
 namespace zaq {

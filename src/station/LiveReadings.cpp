@@ -3,13 +3,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/Clock.h"
-#include "settings/SettingsForm.h"
-#include "station/CurrentReadings.h"
+#include "base/Clock.h"
+#include "base/SettingsForm.h"
+#include "base/CurrentReadings.h"
 #include "station/DataMessageLayout.h"
-#include "station/ReadingSums.h"
+#include "base/ReadingSums.h"
 #include "station/SkyBrightness.h"
-#include "station/StationFlags.h"
+#include "base/StationFlags.h"
 #include "station/StationHooks.h"
 
 namespace zaq {

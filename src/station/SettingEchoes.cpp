@@ -3,11 +3,11 @@
 #include <array>
 #include <cstring>
 
-#include "core/MainForm.h"
-#include "records/ActivityLog.h"
-#include "settings/SettingsForm.h"
+#include "base/MainForm.h"
+#include "base/ActivityLog.h"
+#include "base/SettingsForm.h"
 #include "station/FieldReader.h"
-#include "station/StationFlags.h"
+#include "base/StationFlags.h"
 #include "ui/NumberFormat.h"
 #include "ui/Windows1252.h"
 

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cstring>
 
-#include "settings/MessagesForm.h"
-#include "settings/MessagesList.h"
+#include "base/MessagesForm.h"
+#include "base/MessagesList.h"
 #include "station/BlockRefill.h"
 #include "station/DataMessageLayout.h"
 #include "station/LastDataMessage.h"
 #include "station/LiveReadings.h"
-#include "station/ReadingSums.h"
+#include "base/ReadingSums.h"
 #include "station/ShortMessageHandler.h"
-#include "station/StationFlags.h"
+#include "base/StationFlags.h"
 #include "station/StationHooks.h"
 #include "ui/Windows1252.h"
 

@@ -13,7 +13,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/ConfigLayout.h"
-#include "settings/Configuration.h"
+#include "base/Configuration.h"
 #include "ui/Windows1252.h"
 
 namespace zaq::test {

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-#include "core/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 #include "support/TestContext.h"
 
 namespace zaq::test {

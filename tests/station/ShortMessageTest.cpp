@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 #include "support/RecordingHooks.h"
 #include "support/TestContext.h"
 

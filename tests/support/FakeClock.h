@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Clock.h"
+#include "base/Clock.h"
 
 namespace zaq::test {
 

@@ -1,4 +1,4 @@
-#include "core/MainForm.h"
+#include "base/MainForm.h"
 
 namespace zaq {
 

@@ -1,4 +1,4 @@
-#include "settings/MessagesForm.h"
+#include "base/MessagesForm.h"
 
 namespace zaq {
 

@@ -1,4 +1,4 @@
-#include "settings/SettingsForm.h"
+#include "base/SettingsForm.h"
 
 namespace zaq {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "settings/MessagesForm.h"
+#include "base/MessagesForm.h"
 
 namespace zaq {
 

@@ -1,8 +1,8 @@
-#include "records/ActivityLog.h"
+#include "base/ActivityLog.h"
 
-#include "core/Clock.h"
-#include "settings/MessagesList.h"
-#include "settings/SettingsForm.h"
+#include "base/Clock.h"
+#include "base/MessagesList.h"
+#include "base/SettingsForm.h"
 #include "ui/DateTimeText.h"
 #include "ui/FileNaming.h"
 #include "ui/TextFile.h"

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "control/ClosingLimits.h"
+#include "base/ClosingLimits.h"
 
 namespace zaq {
 

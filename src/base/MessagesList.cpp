@@ -1,4 +1,4 @@
-#include "settings/MessagesList.h"
+#include "base/MessagesList.h"
 
 namespace zaq {
 namespace {
