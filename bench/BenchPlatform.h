@@ -22,8 +22,7 @@ struct NoPictures : ChartPictures {
 
 // The program's state on the real clock, with its files in a temporary directory.
 struct BenchProgram {
-    explicit BenchProgram(StationHookOverrides hooks = {})
-        : app({clock, prompter, pinger, sound, pictures}, {dir.path() + u'/', {}}, hooks) {
+    BenchProgram() : app({clock, prompter, pinger, sound, pictures}, {dir.path() + u'/', {}}) {
         keepFilesInside();
     }
     // Also after loading a configuration, which puts the directories back to "./".

@@ -29,21 +29,36 @@ QByteArray recordedTraffic() {
     return traffic;
 }
 
+// A live message's follow-up that does nothing.
+struct NoFollowUp : zaq::LiveFollowUp {
+    void showSeaPressure() override {}
+    void showAbsolutePressure() override {}
+    void refreshLivePanel() override {}
+    void evaluateSafety() override {}
+    void writeFiveSecondLine() override {}
+    void runPeriodicProcessing() override {}
+    void saveGraphFile() override {}
+    void writeRainSummary() override {}
+    float monthStartRainTotalMm() const override { return 0; }
+};
+
 // With `alone`, the live messages' follow-up (panels, safety, files) is left out: the figure of
 // the dispatcher and the conversion by themselves.
 void feedTraffic(benchmark::State& state, bool alone) {
-    zaq::LiveFollowUp nothing;
-    zaq::StationHookOverrides hooks;
-    if (alone) {
-        hooks.liveFollowUp = &nothing;
-    }
-    zaq::bench::BenchProgram program(hooks);
+    zaq::bench::BenchProgram program;
     zaq::AppContext& app = program.app;
+    NoFollowUp nothing;
+    zaq::LiveReadings conversionAlone{app.readings, app.sums,         app.flags,
+                                      app.clock,    app.settingsForm, nothing};
+    zaq::StationDispatcher dispatcherAlone{
+        {app.flags, app.sums, app.lastDataMessage, app.messagesForm, app.messages,
+         app.shortMessages, conversionAlone, app.blockRefill, app.extremes, app.wdTap}};
+    zaq::StationDispatcher& dispatcher = alone ? dispatcherAlone : app.dispatcher;
     // The echoes would write the activity log; keep the figure about the dispatcher itself.
     app.messagesForm.CBMensCorto.checked = false;
     const QByteArray traffic = recordedTraffic();
     for (auto _ : state) {
-        app.dispatcher.feedStationBytes(traffic.constData(), static_cast<int>(traffic.size()));
+        dispatcher.feedStationBytes(traffic.constData(), static_cast<int>(traffic.size()));
         if (app.messagesForm.Mhistory.lines.size() > 10000) {
             app.messages.clear();
         }

@@ -2,15 +2,11 @@
 
 namespace zaq {
 
-// The battery watch that runs inside the supply check of the safety evaluation. Until the low-
-// battery shutdown is built it watches nothing.
+// The battery watch that runs inside the supply check of the safety evaluation.
 class BatteryWatch {
   public:
     virtual ~BatteryWatch() = default;
-    virtual void watchSupply(double volts, double limit) {
-        (void)volts;
-        (void)limit;
-    }
+    virtual void watchSupply(double volts, double limit) = 0;
 };
 
 }  // namespace zaq

@@ -1,18 +1,26 @@
 #pragma once
 
 #include <QString>
-#include <type_traits>
 
-#include "control/SunCalculator.h"
-#include "control/BatteryWatch.h"
+#include "base/ActivityLog.h"
+#include "base/Clock.h"
+#include "base/Configuration.h"
+#include "base/CurrentReadings.h"
+#include "base/GraphsForm.h"
+#include "base/MainForm.h"
+#include "base/MessagesForm.h"
+#include "base/MessagesList.h"
+#include "base/ReadingSums.h"
+#include "base/SafetyState.h"
+#include "base/SettingsForm.h"
+#include "base/StationFlags.h"
+#include "base/SummaryForm.h"
 #include "control/LivePanel.h"
 #include "control/RoofControl.h"
 #include "control/SafetyEvaluation.h"
-#include "base/SafetyState.h"
+#include "control/SunCalculator.h"
 #include "core/AcousticAlarms.h"
-#include "base/Clock.h"
 #include "core/MainActions.h"
-#include "base/MainForm.h"
 #include "core/MainTimers.h"
 #include "core/ProgramHooks.h"
 #include "core/ProgramWiring.h"
@@ -22,9 +30,7 @@
 #include "graphs/ChartPictures.h"
 #include "graphs/GraphStore.h"
 #include "graphs/GraphsActions.h"
-#include "base/GraphsForm.h"
 #include "graphs/PeriodicProcessing.h"
-#include "base/ActivityLog.h"
 #include "records/ClarityFile.h"
 #include "records/DataSources.h"
 #include "records/DataTables.h"
@@ -32,30 +38,22 @@
 #include "records/RainSummary.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
-#include "base/Configuration.h"
 #include "settings/MessagesActions.h"
-#include "base/MessagesForm.h"
-#include "base/MessagesList.h"
 #include "settings/PcSettings.h"
-#include "base/SettingsForm.h"
 #include "station/BlockRecord.h"
 #include "station/BlockRefill.h"
 #include "station/ClientSocketZAQ.h"
 #include "station/CommandQueue.h"
-#include "base/CurrentReadings.h"
 #include "station/LastDataMessage.h"
 #include "station/LiveReadings.h"
 #include "station/Pinger.h"
-#include "base/ReadingSums.h"
 #include "station/SerialLink.h"
 #include "station/SettingEchoes.h"
 #include "station/ShortMessageHandler.h"
 #include "station/StationDispatcher.h"
-#include "base/StationFlags.h"
 #include "station/StationHooks.h"
 #include "station/StationLink.h"
 #include "ui/Prompter.h"
-#include "base/SummaryForm.h"
 
 namespace zaq {
 
@@ -75,30 +73,16 @@ struct ProgramOptions {
     QString serialDevice;
 };
 
-// Stand-ins for the follow-up calls; tests record them here. Empty: the
-// program's own.
-struct StationHookOverrides {
-    LiveFollowUp* liveFollowUp = nullptr;
-    GraphFeed* graphFeed = nullptr;
-    ExtremesSink* extremes = nullptr;
-    DumpDecoder* dumpDecoder = nullptr;
-    WdCaptureTap* wdTap = nullptr;
-    LinkHooks* linkHooks = nullptr;
-    TimerDuties* timerDuties = nullptr;
-};
-
 // The program's state for the whole run, owned by the program entry and handed by reference to
 // the modules that need it. Members are built in the order they depend on each other.
 struct AppContext {
-    AppContext(const Platform& platform, ProgramOptions programOptions = {},
-               StationHookOverrides hookOverrides = {})
+    explicit AppContext(const Platform& platform, ProgramOptions programOptions = {})
         : clock(platform.clock),
           prompter(platform.prompter),
           pinger(platform.pinger),
           sound(platform.sound),
           chartPictures(platform.chartPictures),
-          options(std::move(programOptions)),
-          overrides(hookOverrides) {}
+          options(std::move(programOptions)) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
@@ -108,7 +92,7 @@ struct AppContext {
     SoundPlayer& sound;
     ChartPictures& chartPictures;
     const ProgramOptions options;
-    const StationHookOverrides overrides;
+    ProgramWiring wiring{*this};
 
     // The windows as data, in their order of creation.
     MainForm mainForm;
@@ -132,39 +116,33 @@ struct AppContext {
     LastDataMessage lastDataMessage;
 
     CommandQueue queue{messages};
-    BatteryWatch batteryWatch;
     LivePanel livePanel{mainForm, readings, safety, flags};
     RoofControl roof{{mainForm, settingsForm, safety, queue, prompter}};
-    SafetyEvaluation safetyEvaluation{
-        {readings, config.limits, safety, mainForm, batteryWatch, roof}};
+    SafetyEvaluation safetyEvaluation{{readings, config.limits, safety, mainForm, wiring, roof}};
 
     SunCalculator sun{{settingsForm, messagesForm, mainForm, config, clock, prompter}};
-    GraphStore graphStore{options.programDirectory + QStringLiteral("zaqgraf.hex"), clock, messages,
-                          [this](const QDateTime& t) { return sun.expectedClearSkyRadiation(t); }};
+    GraphStore graphStore{
+        options.programDirectory + QStringLiteral("zaqgraf.hex"), clock, messages,
+        [this](const QDateTime& t) { return wiring.expectedClearSkyRadiation(t); }};
     ChartModel chartModel;
     PeriodicProcessing periodic{
         {sums, readings, flags, graphStore, chartModel, mainForm, clock,
-         [this](const QDateTime& t) { return sun.expectedClearSkyRadiation(t); },
-         [this] { writePeriodicFiles(); }}};
+         [this](const QDateTime& t) { return wiring.expectedClearSkyRadiation(t); },
+         [this] { wiring.writePeriodicFiles(); }}};
     DataSources dataSources{config,   readings,     graphStore, safety, periodic,
                             mainForm, settingsForm, messages,   clock};
     DataTables dataTables{dataSources};
     EasyWeatherFile easyWeather{dataSources};
     ClarityFile clarity{dataSources};
     RainSummary rainSummary{dataSources};
-    ProgramWiring wiring{{livePanel, safetyEvaluation, periodic, graphStore, chartModel, sun,
-                          dataTables, rainSummary}};
-
-    ExtremesSink ownExtremes;
-    DumpDecoder ownDumpDecoder;
-    WdCaptureTap ownWdTap;
-    LiveFollowUp& liveFollowUp = pick<LiveFollowUp>(overrides.liveFollowUp, wiring);
-    GraphFeed& graphFeed = pick<GraphFeed>(overrides.graphFeed, wiring);
-    ExtremesSink& extremes = pick(overrides.extremes, ownExtremes);
-    DumpDecoder& dumpDecoder = pick(overrides.dumpDecoder, ownDumpDecoder);
-    WdCaptureTap& wdTap = pick(overrides.wdTap, ownWdTap);
-    LinkHooks& linkHooks = pick<LinkHooks>(overrides.linkHooks, wiring);
-    TimerDuties& timerDuties = pick<TimerDuties>(overrides.timerDuties, wiring);
+    // Where every hook lands.
+    LiveFollowUp& liveFollowUp = wiring;
+    GraphFeed& graphFeed = wiring;
+    ExtremesSink& extremes = wiring;
+    DumpDecoder& dumpDecoder = wiring;
+    WdCaptureTap& wdTap = wiring;
+    LinkHooks& linkHooks = wiring;
+    TimerDuties& timerDuties = wiring;
 
     LiveReadings liveReadings{readings, sums, flags, clock, settingsForm, liveFollowUp};
     BlockRefill blockRefill{blockRecord, clock, messages, graphFeed};
@@ -176,10 +154,8 @@ struct AppContext {
                                   shortMessages, liveReadings, blockRefill, extremes, wdTap}};
 
     SerialLink serial{config.serialPort, options.serialDevice};
-    ClientSocketZAQ client{messages, [this](const QByteArray& bytes) {
-                               dispatcher.feedStationBytes(bytes.constData(),
-                                                           static_cast<int>(bytes.size()));
-                           }};
+    ClientSocketZAQ client{messages,
+                           [this](const QByteArray& bytes) { wiring.feedStationBytes(bytes); }};
     StationLink link{{queue, serial, client, dispatcher, flags, safety, mainForm, settingsForm,
                       config, pinger, messages, activityLog, clock, linkHooks}};
 
@@ -187,7 +163,7 @@ struct AppContext {
                                  messages, prompter, chartPictures, clock,
                                  options.programDirectory}};
     PcSettings pcSettings{{settingsForm, graphsForm, configImage, config, configFile, prompter,
-                           flags, [this](int item) { graphsActions.RGCieloClick(item); }}};
+                           flags, [this](int item) { wiring.selectSkyRange(item); }}};
     AcousticAlarms alarms{{settingsForm, flags, safety, sound, activityLog, safetyEvaluation, clock,
                            options.programDirectory}};
     StartupSequence startup{{flags, config, settingsForm, mainForm, queue, link, serial, client,
@@ -197,19 +173,6 @@ struct AppContext {
     MessagesActions messagesActions{
         {messagesForm, messages, settingsForm, config, queue, prompter, clock}};
     MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
-
-  private:
-    // The files of each periodic processing, in their order.
-    void writePeriodicFiles() {
-        dataTables.writeCurrentDataFile();
-        easyWeather.writeEasyWeatherFile();
-        clarity.writeClarityFile();
-    }
-
-    template <typename Hook>
-    static Hook& pick(Hook* override, std::type_identity_t<Hook>& own) {
-        return override != nullptr ? *override : own;
-    }
 };
 
 }  // namespace zaq

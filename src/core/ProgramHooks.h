@@ -3,23 +3,21 @@
 namespace zaq {
 
 // The duties of the main window's timers and construction that belong to modules built on the
-// core. Each does nothing until its module is wired.
+// core; wired in the program's one wiring place.
 class TimerDuties {
   public:
     virtual ~TimerDuties() = default;
     // Construction.
-    virtual void initGraphStore() {}
-    virtual void startWeatherDisplayFeed() {}
+    virtual void initGraphStore() = 0;
+    virtual void startWeatherDisplayFeed() = 0;
     // 4-second tick.
-    virtual void showSunAltitude() {}
+    virtual void showSunAltitude() = 0;
     // 60-second tick, in its order.
-    virtual void updateExtremes() {}
-    virtual void startCameraCycles() {}
-    virtual void writeBanner() {}
-    virtual void writeChartImages() {}
-    virtual void writeMonthlyDataLine() {}
-    // 1-second roof timer: the datalogger's speed caption settles.
-    virtual void settleSpeedCaption() {}
+    virtual void updateExtremes() = 0;
+    virtual void startCameraCycles() = 0;
+    virtual void writeBanner() = 0;
+    virtual void writeChartImages() = 0;
+    virtual void writeMonthlyDataLine() = 0;
 };
 
 }  // namespace zaq

@@ -1,63 +1,99 @@
 #include "core/ProgramWiring.h"
 
-#include "control/SunCalculator.h"
-#include "control/LivePanel.h"
-#include "control/SafetyEvaluation.h"
-#include "graphs/ChartModel.h"
+#include "core/AppContext.h"
 #include "graphs/ChartRedraw.h"
-#include "graphs/GraphStore.h"
-#include "graphs/PeriodicProcessing.h"
-#include "records/DataTables.h"
-#include "records/RainSummary.h"
 
 namespace zaq {
 
+std::optional<double> ProgramWiring::expectedClearSkyRadiation(const QDateTime& local) {
+    return app_.sun.expectedClearSkyRadiation(local);
+}
+// The files of each periodic processing, in their order.
+void ProgramWiring::writePeriodicFiles() {
+    app_.dataTables.writeCurrentDataFile();
+    app_.easyWeather.writeEasyWeatherFile();
+    app_.clarity.writeClarityFile();
+}
+void ProgramWiring::feedStationBytes(const QByteArray& bytes) {
+    app_.dispatcher.feedStationBytes(bytes.constData(), static_cast<int>(bytes.size()));
+}
+void ProgramWiring::selectSkyRange(int item) {
+    app_.graphsActions.RGCieloClick(item);
+}
+
 void ProgramWiring::showSeaPressure() {
-    p_.panel.showSeaPressure();
+    app_.livePanel.showSeaPressure();
 }
 void ProgramWiring::showAbsolutePressure() {
-    p_.panel.showAbsolutePressure();
+    app_.livePanel.showAbsolutePressure();
 }
 void ProgramWiring::refreshLivePanel() {
-    p_.panel.refreshLivePanel();
+    app_.livePanel.refreshLivePanel();
 }
 void ProgramWiring::evaluateSafety() {
-    p_.safety.evaluateLiveData();
+    app_.safetyEvaluation.evaluateLiveData();
 }
 void ProgramWiring::writeFiveSecondLine() {
-    p_.tables.writeFiveSecondLine();
+    app_.dataTables.writeFiveSecondLine();
 }
 void ProgramWiring::runPeriodicProcessing() {
-    p_.periodic.runPeriodicProcessing();
+    app_.periodic.runPeriodicProcessing();
 }
 void ProgramWiring::saveGraphFile() {
-    p_.store.saveGraphFile();
+    app_.graphStore.saveGraphFile();
 }
 void ProgramWiring::writeRainSummary() {
-    p_.rainSummary.writeRainSummary();
+    app_.rainSummary.writeRainSummary();
 }
 
 void ProgramWiring::refillFromDayRecord(int block, const BlockRecord& record, int refMinuteOfDay) {
-    p_.store.refillFromDayRecord(block, record, refMinuteOfDay);
+    app_.graphStore.refillFromDayRecord(block, record, refMinuteOfDay);
 }
 
 void ProgramWiring::redrawGraphs() {
-    zaq::redrawGraphs(p_.store, p_.model);
+    zaq::redrawGraphs(app_.graphStore, app_.chartModel);
 }
 void ProgramWiring::activateThermalCloudSeries() {
-    p_.model.thermalCloud().active = true;
+    app_.chartModel.thermalCloud().active = true;
 }
 void ProgramWiring::writeCurrentDataFile() {
-    p_.tables.writeCurrentDataFile();
-}
-void ProgramWiring::initGraphStore() {
-    p_.store.initGraphStore();
+    app_.dataTables.writeCurrentDataFile();
 }
 void ProgramWiring::showSunAltitude() {
-    p_.sun.showSunAltitude();
+    app_.sun.showSunAltitude();
+}
+void ProgramWiring::initGraphStore() {
+    app_.graphStore.initGraphStore();
 }
 void ProgramWiring::writeMonthlyDataLine() {
-    p_.tables.writeMonthlyDataLine();
+    app_.dataTables.writeMonthlyDataLine();
 }
+
+// Stand-ins for the features not built yet, each named after what will take its place.
+
+// The extremes file keeps the rain total at the start of the month; until then it counts from 0.
+float ProgramWiring::monthStartRainTotalMm() const {
+    return 0;
+}
+// The station's daily maxima and minima.
+void ProgramWiring::applyStationExtremes(const char*) {}
+void ProgramWiring::updateExtremes() {}
+// The datalogger download.
+void ProgramWiring::handleDumpMessage(const QByteArray&) {}
+// The Weather Display feed.
+void ProgramWiring::captureByte(unsigned char) {}
+void ProgramWiring::weatherDisplaySendCheck() {}
+void ProgramWiring::startWeatherDisplayFeed() {}
+// The automation object: no client yet.
+bool ProgramWiring::automationConnected() const {
+    return false;
+}
+// The cameras.
+void ProgramWiring::startCameraCycles() {}
+// The banner and the chart pictures.
+void ProgramWiring::writeBanner() {}
+void ProgramWiring::writeChartImages() {}
+// The battery watch and its automatic shutdown.
+void ProgramWiring::watchSupply(double, double) {}
 
 }  // namespace zaq

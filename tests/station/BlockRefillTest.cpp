@@ -4,6 +4,7 @@
 #include "support/RecordingHooks.h"
 #include "support/StationText.h"
 #include "support/TestContext.h"
+#include "support/TestWiring.h"
 
 namespace zaq::test {
 namespace {
@@ -14,9 +15,7 @@ using ::testing::IsEmpty;
 
 class BlockRefillTest : public ::testing::Test {
   protected:
-    BlockRefillTest() : t(StationHookOverrides{.graphFeed = &feed}) {
-        feed.record = &t.app.blockRecord;
-    }
+    BlockRefillTest() { feed.record = &t.app.blockRecord; }
 
     // A stored block whose temperature field carries its number, so the refills can be told apart.
     void sendBlock(char kind, int block) {
@@ -25,11 +24,12 @@ class BlockRefillTest : public ::testing::Test {
         QByteArray message =
             withField(exampleWithKind(kindAndBlock), 45,
                       "+" + QByteArray::number(block % 1000).rightJustified(3, '0'));
-        t.feed(message);
+        station.feed(message);
     }
 
-    RecordingGraphFeed feed;
     TestContext t;
+    RecordedStation<> station{t.app};
+    RecordingGraphFeed& feed = station.graphs;
 };
 
 TEST_F(BlockRefillTest, MissingBlockOfADumpTakesTheValuesOfTheNextOne) {
@@ -58,10 +58,10 @@ TEST_F(BlockRefillTest, DumpRedrawsAfterEveryFiveBlocks) {
 TEST_F(BlockRefillTest, BlockZeroOfADumpSetsTheReferenceMinute) {
     t.clock.set(QDateTime(QDate(2015, 3, 5), QTime(10, 0, 30)));
     sendBlock('t', 0);
-    EXPECT_EQ(t.app.blockRefill.refMinuteOfDay(), 600);
+    EXPECT_EQ(station.blockRefill.refMinuteOfDay(), 600);
     t.clock.set(QDateTime(QDate(2015, 3, 5), QTime(11, 0)));
     sendBlock('t', 1);
-    EXPECT_EQ(t.app.blockRefill.refMinuteOfDay(), 600);
+    EXPECT_EQ(station.blockRefill.refMinuteOfDay(), 600);
 }
 
 TEST_F(BlockRefillTest, DumpLinesAreListedWithSupplyAndStartTimeWhenDataMessagesAreShown) {
@@ -86,7 +86,7 @@ TEST_F(BlockRefillTest, SingleBlocksAreStoredAndRedrawnBelow289) {
     sendBlock('0', 289);
     sendBlock('0', 5);
     EXPECT_THAT(feed.calls, ElementsAre("refill 288", "redraw", "refill 5", "redraw"));
-    EXPECT_EQ(t.app.blockRefill.refMinuteOfDay(), 7 * 60 + 15);
+    EXPECT_EQ(station.blockRefill.refMinuteOfDay(), 7 * 60 + 15);
     EXPECT_THAT(t.lines(), IsEmpty());
 }
 

@@ -4,6 +4,7 @@
 #include "support/RecordingHooks.h"
 #include "support/StationText.h"
 #include "support/TestContext.h"
+#include "support/TestWiring.h"
 #include "ui/NumberFormat.h"
 
 namespace zaq::test {
@@ -13,13 +14,12 @@ using ::testing::ElementsAre;
 
 class LiveReadingsTest : public ::testing::Test {
   protected:
-    LiveReadingsTest() : t(StationHookOverrides{.liveFollowUp = &followUp}) {}
-
-    void feedLive(const QByteArray& message) { t.feed(message); }
+    void feedLive(const QByteArray& message) { station.feed(message); }
     const CurrentReadings& r() const { return t.app.readings; }
 
-    RecordingFollowUp followUp;
     TestContext t;
+    RecordedStation<> station{t.app};
+    RecordingFollowUp& followUp = station.followUp;
 };
 
 TEST_F(LiveReadingsTest, ExampleMessageGivesEveryValue) {
@@ -106,12 +106,13 @@ struct RainAtSummary : RecordingFollowUp {
 };
 
 TEST(RainSummaryTest, IsWrittenFromTheClosingDaysValues) {
-    RainAtSummary capture;
-    TestContext t(StationHookOverrides{.liveFollowUp = &capture});
+    TestContext t;
+    RecordedStation<RainAtSummary> station{t.app};
+    RainAtSummary& capture = station.followUp;
     capture.readings = &t.app.readings;
     t.clock.set(QDateTime(QDate(2015, 3, 5), QTime(23, 58)));
-    t.feed(withField(exampleDataMessage(), 25, "0150"));
-    t.feed(withField(exampleDataMessage(), 25, "0000"));
+    station.feed(withField(exampleDataMessage(), 25, "0150"));
+    station.feed(withField(exampleDataMessage(), 25, "0000"));
     EXPECT_FLOAT_EQ(capture.seen, 150.0f);
 }
 

@@ -4,6 +4,7 @@
 #include "base/ProgramVersion.h"
 #include "support/RecordingHooks.h"
 #include "support/TestContext.h"
+#include "support/TestWiring.h"
 
 namespace zaq::test {
 namespace {
@@ -13,24 +14,23 @@ using ::testing::IsEmpty;
 
 class ShortMessageTest : public ::testing::Test {
   protected:
-    ShortMessageTest() : t(StationHookOverrides{.graphFeed = &graphs, .dumpDecoder = &dump}) {}
-
     void controlMessagesShown(bool shown) { t.app.messagesForm.CBMensCorto.checked = shown; }
     const MainForm& main() const { return t.app.mainForm; }
 
-    RecordingGraphFeed graphs;
-    RecordingDump dump;
     TestContext t;
+    RecordedStation<> station{t.app};
+    RecordingGraphFeed& graphs = station.graphs;
+    RecordingDump& dump = station.dump;
 };
 
 TEST_F(ShortMessageTest, RelayOnHourSetsItsLabelAndIsLogged) {
-    t.feed("(Son2215)");
+    station.feed("(Son2215)");
     EXPECT_EQ(main().Lhon.text, "on:22:15");
     EXPECT_THAT(t.logEntries(), ElementsAre("22:15 Hora de Rele ON "));
 }
 
 TEST_F(ShortMessageTest, RelayOffHourSetsItsLabelAndIsLogged) {
-    t.feed("(Sof2245)");
+    station.feed("(Sof2245)");
     EXPECT_EQ(main().Lhoraoff.text, "off:22:45");
     EXPECT_THAT(t.logEntries(), ElementsAre("22:45 Hora de Rele OFF "));
 }
@@ -43,8 +43,8 @@ struct RelayCase {
 class RelayStateTest : public ShortMessageTest, public ::testing::WithParamInterface<RelayCase> {};
 
 TEST_P(RelayStateTest, ClearsTheTimerLabelsAndLogsTheState) {
-    t.feed("(Son2215)");
-    t.feed(GetParam().text);
+    station.feed("(Son2215)");
+    station.feed(GetParam().text);
     EXPECT_EQ(main().Lhon.text, " ");
     EXPECT_EQ(main().Lhoraoff.text, " ");
     EXPECT_EQ(main().LFuncionRele.text, " ");
@@ -57,10 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, RelayStateTest,
                                            RelayCase{"(S000)", "Rele en funcion Calentadores "}));
 
 TEST_F(ShortMessageTest, TimerStopAndRunChangeTheRelayLabel) {
-    t.feed("(S008)");
+    station.feed("(S008)");
     EXPECT_EQ(main().LFuncionRele.text, "Timer STOP");
     EXPECT_EQ(main().LFuncionRele.fontColour, colours::none);
-    t.feed("(S009)");
+    station.feed("(S009)");
     EXPECT_EQ(main().LFuncionRele.text, "Timer RUN");
     EXPECT_EQ(main().LFuncionRele.fontColour, colours::blue);
     EXPECT_THAT(t.logEntries(),
@@ -69,7 +69,7 @@ TEST_F(ShortMessageTest, TimerStopAndRunChangeTheRelayLabel) {
 
 TEST_F(ShortMessageTest, ClosedAndOpenOrderInOneTextOnlyActsAsClosed) {
     controlMessagesShown(false);
-    t.feed("(Cerrado Abrir Obs)");
+    station.feed("(Cerrado Abrir Obs)");
     EXPECT_TRUE(t.app.flags.closingAlarm);
     EXPECT_THAT(t.shownLines(), ElementsAre("(Cerrado Abrir Obs)"));
     EXPECT_THAT(t.logEntries(), ElementsAre("(Cerrado Abrir Obs) "));
@@ -86,7 +86,7 @@ class SkyTemperatureTest : public ShortMessageTest,
 
 TEST_P(SkyTemperatureTest, OnlyValuesStrictlyInsideFiftyDegreesAreTaken) {
     t.app.readings.skyTemperatureC = 7.0f;
-    t.feed(GetParam().text);
+    station.feed(GetParam().text);
     EXPECT_FLOAT_EQ(t.app.readings.skyTemperatureC, GetParam().accepted ? GetParam().value : 7.0f);
     EXPECT_EQ(graphs.calls.size(), GetParam().accepted ? 1u : 0u);
 }
@@ -100,88 +100,88 @@ INSTANTIATE_TEST_SUITE_P(Cases, SkyTemperatureTest,
                                            SkyTemperatureCase{"(>101 abcde)", true, 0.0f}));
 
 TEST_F(ShortMessageTest, SkyTemperatureCaptionShowsTheFiveCharacters) {
-    t.feed("(>101 -49.9)");
+    station.feed("(>101 -49.9)");
     EXPECT_EQ(main().PNubladosIR.text, "(-49.9ºC)");
     EXPECT_THAT(graphs.calls, ElementsAre("activate"));
 }
 
 TEST_F(ShortMessageTest, ControlFilterOnListsTheTextOnceAsReceived) {
-    t.feed("(Apagado)");
+    station.feed("(Apagado)");
     EXPECT_THAT(t.shownLines(), ElementsAre("(Apagado)"));
 }
 
 TEST_F(ShortMessageTest, ControlFilterOffListsTheTextOnceFromTheChain) {
     controlMessagesShown(false);
-    t.feed("(Apagado)");
-    t.feed("(L080)");
+    station.feed("(Apagado)");
+    station.feed("(L080)");
     EXPECT_THAT(t.shownLines(), ElementsAre("(Apagado)"));
 }
 
 TEST_F(ShortMessageTest, StationResetIsWordedWhenControlMessagesAreHidden) {
     controlMessagesShown(false);
-    t.feed("(Placa v2)");
+    station.feed("(Placa v2)");
     EXPECT_THAT(t.shownLines(), ElementsAre("05/03/2015 9:07:21 ZAQ RESET"));
     EXPECT_THAT(t.logEntries(), ElementsAre("REINICIO de la Estacion "));
 }
 
 TEST_F(ShortMessageTest, ControlFilterOnIgnoresTextsStartingWithABlank) {
-    t.feed("( Apagado)");
+    station.feed("( Apagado)");
     EXPECT_THAT(t.shownLines(), IsEmpty());
 }
 
 TEST_F(ShortMessageTest, RoofOrdersAreWordedAndLogged) {
     controlMessagesShown(false);
-    t.feed("(Abrir Obs)");
-    t.feed("(Cerrar Obs)");
+    station.feed("(Abrir Obs)");
+    station.feed("(Cerrar Obs)");
     EXPECT_THAT(t.shownLines(), ElementsAre("05/03/2015 9:07:21 Orden de Apertura",
                                             "05/03/2015 9:07:21 Orden de Cierre"));
     EXPECT_THAT(t.logEntries(), ElementsAre("(Abrir Obs) ", "(Cerrar Obs) "));
 }
 
 TEST_F(ShortMessageTest, RoofEchoesPaintTheRoofPanel) {
-    t.feed("(X001)");
+    station.feed("(X001)");
     EXPECT_EQ(main().PTecho.colour, colours::skyBlue);
     EXPECT_EQ(main().PTecho.text, "Abriendo Obs.");
-    t.feed("(X000)");
+    station.feed("(X000)");
     EXPECT_EQ(main().PTecho.colour, colours::skyBlue);
     EXPECT_EQ(main().PTecho.text, "Cerrando Obs.");
 }
 
 TEST_F(ShortMessageTest, DumpMessagesGoToTheDecoderBetweenStartAndEnd) {
-    t.feed("(Start Dump)(01617)(0000)(End Dump)(01618)");
+    station.feed("(Start Dump)(01617)(0000)(End Dump)(01618)");
     EXPECT_THAT(dump.texts, ElementsAre("(01617)", "(0000)", "(End Dump)"));
     EXPECT_FALSE(t.app.flags.dumpInProgress);
 }
 
 TEST_F(ShortMessageTest, StationStopIsAlwaysListedAndRaisesItsAlarm) {
     controlMessagesShown(false);
-    t.feed("(STOP Fuente)");
+    station.feed("(STOP Fuente)");
     EXPECT_TRUE(t.app.flags.supplyStopAlarm);
     EXPECT_THAT(t.shownLines(), ElementsAre("05/03/2015 9:07:21(STOP Fuente)"));
 }
 
 TEST_F(ShortMessageTest, SpeedAnswersSetTheSpeedButton) {
-    t.feed("(57K)");
+    station.feed("(57K)");
     EXPECT_EQ(t.app.messagesForm.BVelocidad.text, "57K6 bps");
-    t.feed("(9K6)");
+    station.feed("(9K6)");
     EXPECT_EQ(t.app.messagesForm.BVelocidad.text, "9K6 bps");
 }
 
 TEST_F(ShortMessageTest, WaitGreysTheTerminalUntilTheNextByte) {
-    t.feed("(wait)");
+    station.feed("(wait)");
     EXPECT_EQ(t.app.messagesForm.Eterminal.colour, colours::silver);
-    t.feed("x");
+    station.feed("x");
     EXPECT_EQ(t.app.messagesForm.Eterminal.colour, colours::window);
 }
 
 TEST_F(ShortMessageTest, ClockReplyNamesStationVersionAndClockInTheCaption) {
     t.app.settingsForm.Eident.text = "Torrejon";
-    t.feed("(21:04:59)");
+    station.feed("(21:04:59)");
     EXPECT_EQ(main().window.caption, "  ZAQ Torrejon v" + programVersionText() + " 21:04:59");
 }
 
 TEST_F(ShortMessageTest, ClockReplyTooShortTakesOnlyWhatIsThere) {
-    t.feed("(ab:cd:)");
+    station.feed("(ab:cd:)");
     EXPECT_EQ(main().window.caption, "  ZAQ Observatorio v" + programVersionText() + " ab:cd:)");
 }
 

@@ -4,6 +4,7 @@
 #include "support/RecordingHooks.h"
 #include "support/StationText.h"
 #include "support/TestContext.h"
+#include "support/TestWiring.h"
 
 namespace zaq::test {
 namespace {
@@ -13,53 +14,51 @@ using ::testing::IsEmpty;
 
 class StationDispatcherTest : public ::testing::Test {
   protected:
-    StationDispatcherTest()
-        : t(StationHookOverrides{.graphFeed = &graphs, .extremes = &extremes, .wdTap = &wd}) {}
-
-    RecordingGraphFeed graphs;
-    RecordingExtremes extremes;
-    RecordingWdTap wd;
     TestContext t;
+    RecordedStation<> station{t.app};
+    RecordingGraphFeed& graphs = station.graphs;
+    RecordingExtremes& extremes = station.extremes;
+    RecordingWdTap& wd = station.wd;
 };
 
 TEST_F(StationDispatcherTest, DataMessageFollowedByStrayBytesAndANewStartWorksNormally) {
-    t.feed(exampleDataMessage() + "xy" + exampleDataMessage());
+    station.feed(exampleDataMessage() + "xy" + exampleDataMessage());
     EXPECT_EQ(t.app.sums.sampleCount, 2);
     EXPECT_THAT(t.lines(), IsEmpty());
 }
 
 TEST_F(StationDispatcherTest, NinetyFiveStrayCharactersInAMessageReportInvalidData) {
-    t.feed("(" + QByteArray(95, 'x') + exampleDataMessage());
+    station.feed("(" + QByteArray(95, 'x') + exampleDataMessage());
     EXPECT_THAT(t.lines(), ElementsAre("Dato invalido"));
     EXPECT_EQ(t.app.sums.sampleCount, 1);
 }
 
 TEST_F(StationDispatcherTest, NinetyCollectedCharactersAreNotYetInvalid) {
-    t.feed("(" + QByteArray(89, 'x') + "(");
+    station.feed("(" + QByteArray(89, 'x') + "(");
     EXPECT_THAT(t.lines(), IsEmpty());
 }
 
 TEST_F(StationDispatcherTest, CloseOutsideAMessageRunsAnEmptyShortMessage) {
-    t.feed("(Apagado)");
+    station.feed("(Apagado)");
     t.app.messages.clear();
     t.app.flags.stationSpoke = false;
-    t.feed(")");
+    station.feed(")");
     EXPECT_TRUE(t.app.flags.stationSpoke);
     // "Ver msg Control" is ticked and the previous message's second character was 'A'.
     EXPECT_THAT(t.lines(), ElementsAre(""));
 }
 
 TEST_F(StationDispatcherTest, CloseOutsideAMessageAfterASpaceAddsNothing) {
-    t.feed("( x)");
+    station.feed("( x)");
     t.app.messages.clear();
-    t.feed(")");
+    station.feed(")");
     EXPECT_THAT(t.lines(), IsEmpty());
 }
 
 TEST_F(StationDispatcherTest, CloseBetweenSeventySixAndEightyTwoEndsNothing) {
     QByteArray message = exampleDataMessage();
     message[78] = ')';  // a ')' at index 78 inside the block field
-    t.feed(message);
+    station.feed(message);
     // ')' at 78 ended nothing; the closing one at 82 completes the data message.
     EXPECT_EQ(t.app.sums.sampleCount, 1);
     EXPECT_EQ(t.app.lastDataMessage.text(), message);
@@ -68,7 +67,7 @@ TEST_F(StationDispatcherTest, CloseBetweenSeventySixAndEightyTwoEndsNothing) {
 
 TEST_F(StationDispatcherTest, SeventyFiveCharacterFormIsOnlyKeptAndCounted) {
     const QByteArray old = "(" + QByteArray(73, '5') + ")";
-    t.feed(old);
+    station.feed(old);
     EXPECT_EQ(t.app.lastDataMessage.text(), old);
     EXPECT_EQ(t.app.sums.sampleCount, -1);
     EXPECT_FALSE(t.app.readings.readingsValid);
@@ -77,17 +76,17 @@ TEST_F(StationDispatcherTest, SeventyFiveCharacterFormIsOnlyKeptAndCounted) {
 
 TEST_F(StationDispatcherTest, LongTextIsShownBetweenBlanksWithItsSupplyFigure) {
     const QByteArray text = "(MAs" + QByteArray(90, 'd') + ")";
-    t.feed(text);
+    station.feed(text);
     ASSERT_EQ(t.lines().size(), 1);
     EXPECT_EQ(t.lines()[0], " MAs" + QString(90, u'd') + "  11.5");
     // the message flag stays set: the following bytes are collected
-    EXPECT_TRUE(t.app.dispatcher.assembler().inMessage);
+    EXPECT_TRUE(station.dispatcher.assembler().inMessage);
 }
 
 TEST_F(StationDispatcherTest, AMessageGrowingPastTwoHundredWrapsWithoutOverrun) {
-    t.feed("(" + QByteArray(300, 'z'));  // 301 bytes: the index wrapped to 100
-    EXPECT_LE(t.app.dispatcher.assembler().index, 200);
-    t.feed(exampleDataMessage());
+    station.feed("(" + QByteArray(300, 'z'));  // 301 bytes: the index wrapped to 100
+    EXPECT_LE(station.dispatcher.assembler().index, 200);
+    station.feed(exampleDataMessage());
     EXPECT_THAT(t.lines(), ElementsAre("Dato invalido"));
     EXPECT_EQ(t.app.sums.sampleCount, 1);
 }
@@ -98,25 +97,25 @@ TEST_F(StationDispatcherTest, InputLongerThanOneAppendIsDispatchedInPieces) {
         many += exampleDataMessage();
     }
     ASSERT_GT(many.size(), 2 * StationDispatcher::kMaxAppend);
-    t.feed(many);
+    station.feed(many);
     EXPECT_EQ(t.app.sums.sampleCount, 60);
 }
 
 TEST_F(StationDispatcherTest, DataMessagesAreListedWhenAskedExceptDumpBlocks) {
     t.app.messagesForm.CBHistoriaMeteo.checked = true;
-    t.feed(exampleDataMessage());
-    t.feed(exampleWithKind("M1373"));
+    station.feed(exampleDataMessage());
+    station.feed(exampleWithKind("M1373"));
     EXPECT_THAT(t.lines(), ElementsAre(QString::fromLatin1(exampleDataMessage()),
                                        QString::fromLatin1(exampleWithKind("M1373"))));
 }
 
 TEST_F(StationDispatcherTest, KindsGoToTheirHandlers) {
-    t.feed(exampleDataMessage());
-    t.feed(exampleWithKind("M1373"));
-    t.feed(exampleWithKind("m1373"));
-    t.feed(exampleWithKind("00004"));
-    t.feed(exampleWithKind("t0000"));
-    t.feed(exampleWithKind("X1234"));
+    station.feed(exampleDataMessage());
+    station.feed(exampleWithKind("M1373"));
+    station.feed(exampleWithKind("m1373"));
+    station.feed(exampleWithKind("00004"));
+    station.feed(exampleWithKind("t0000"));
+    station.feed(exampleWithKind("X1234"));
     EXPECT_EQ(t.app.sums.sampleCount, 1);
     ASSERT_EQ(extremes.messages.size(), 4u);
     EXPECT_EQ(extremes.messages[0], exampleWithKind("M1373"));
@@ -126,18 +125,18 @@ TEST_F(StationDispatcherTest, KindsGoToTheirHandlers) {
 
 TEST_F(StationDispatcherTest, EveryByteReachesTheWeatherDisplayTapFirst) {
     const QByteArray bytes = QByteArray("\xFF\x01\x02", 3) + "(Apagado)";
-    t.feed(bytes);
+    station.feed(bytes);
     EXPECT_EQ(wd.bytes, bytes);
 }
 
 TEST_F(StationDispatcherTest, MessageStartsAndShortEndsMarkThatTheStationSpoke) {
     t.app.flags.stationSpoke = false;
     t.app.flags.rxBlink = false;
-    t.feed("(Ap");
+    station.feed("(Ap");
     EXPECT_TRUE(t.app.flags.stationSpoke);
     EXPECT_TRUE(t.app.flags.rxBlink);
     t.app.flags.stationSpoke = false;
-    t.feed("agado)");
+    station.feed("agado)");
     EXPECT_TRUE(t.app.flags.stationSpoke);
 }
 

@@ -20,7 +20,7 @@ using ::testing::IsEmpty;
 // The link with its serial line on a pseudo-terminal.
 class StationLinkTest : public ::testing::Test {
   protected:
-    StationLinkTest() : t({}, pty.device()) {
+    StationLinkTest() : t(pty.device()) {
         t.app.serial.openSerial(9);
         t.app.flags.startupDone = true;
     }

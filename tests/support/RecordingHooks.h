@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ProgramHooks.h"
 #include "station/BlockRecord.h"
 #include "station/StationHooks.h"
 
@@ -55,6 +56,19 @@ struct RecordingDump : DumpDecoder {
 struct RecordingWdTap : WdCaptureTap {
     QByteArray bytes;
     void captureByte(unsigned char byte) override { bytes += static_cast<char>(byte); }
+};
+
+// The timers' duties, recorded in order by short name.
+struct RecordingDuties : TimerDuties {
+    std::vector<std::string> calls;
+    void initGraphStore() override { calls.push_back("graphStore"); }
+    void startWeatherDisplayFeed() override { calls.push_back("wdFeed"); }
+    void showSunAltitude() override { calls.push_back("sun"); }
+    void updateExtremes() override { calls.push_back("extremes"); }
+    void startCameraCycles() override { calls.push_back("cameras"); }
+    void writeBanner() override { calls.push_back("banner"); }
+    void writeChartImages() override { calls.push_back("charts"); }
+    void writeMonthlyDataLine() override { calls.push_back("monthly"); }
 };
 
 }  // namespace zaq::test

@@ -15,10 +15,9 @@ namespace zaq::test {
 // The program's state on a fake clock, with its files in a fresh temporary directory.
 struct TestContext {
     // The charts are drawn by the fake unless the test hands in the real drawing.
-    explicit TestContext(StationHookOverrides hooks = {}, QString serialDevice = {},
-                         ChartPictures* chartPictures = nullptr)
+    explicit TestContext(QString serialDevice = {}, ChartPictures* chartPictures = nullptr)
         : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures},
-              {dir.path() + u'/', std::move(serialDevice)}, hooks) {
+              {dir.path() + u'/', std::move(serialDevice)}) {
         keepFilesInside();
     }
 

@@ -237,7 +237,7 @@ TEST_F(GraphsWindowTest, ChartPicturesAreDrawnWithoutTheWindow) {
 
 TEST_F(GraphsWindowTest, GuardarGraficasWithTheRealChartsWritesSixJpegs) {
     ChartPicturesView pictures;
-    TestContext real({}, {}, &pictures);
+    TestContext real({}, &pictures);
     real.app.graphsActions.Button1Click();
     EXPECT_TRUE(real.prompter.errors.isEmpty()) << real.prompter.errors.join('\n').toStdString();
     const QStringList jpegs = QDir(real.dir.path()).entryList({"_*.jpg"}, QDir::Files);
@@ -263,7 +263,7 @@ TEST(GraphsWindowStationTest, RefilledFromTheSimulatedStation) {
     waited.start();
 
     ChartPicturesView pictures;
-    TestContext t({}, link, &pictures);
+    TestContext t(link, &pictures);
     t.clock.set(QDateTime::currentDateTime());
     WindowConstruction construction(t.app);
     construction.constructMainWindow();
