@@ -26,7 +26,9 @@ struct CurrentReadings {
     float windKmh = 0;
     float windGustKmh = 0;
     float windMaxKmh = 0;
-    float windMinKmh = 500.0f;
+    // The lowest wind of the minute starts above any reading.
+    static constexpr float kWindMinStart = 500.0f;
+    float windMinKmh = kWindMinStart;
     int windDirectionDeg = 0;
     float skyTemperatureC = 0;
     bool readingsValid = false;

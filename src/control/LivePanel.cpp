@@ -1,15 +1,12 @@
 #include "control/LivePanel.h"
 
-#include "base/SafetyState.h"
-#include "base/MainForm.h"
 #include "base/CurrentReadings.h"
+#include "base/MainForm.h"
+#include "base/SafetyState.h"
 #include "base/StationFlags.h"
 #include "ui/NumberFormat.h"
 
 namespace zaq {
-namespace {
-constexpr int kRoofRefreshed = 10;
-}
 
 void LivePanel::refreshLivePanel() {
     showHeater();
@@ -47,7 +44,7 @@ void LivePanel::showHeater() {
 
 // Right after a roof order the panel keeps the order's echo until the hold-off has run out.
 void LivePanel::showRoof() {
-    if (safety_.roofHoldOff != kRoofRefreshed) {
+    if (safety_.roofOrderHeld()) {
         return;
     }
     Panel& roof = main_.PTecho;

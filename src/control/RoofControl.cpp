@@ -1,20 +1,14 @@
 #include "control/RoofControl.h"
 
-#include "base/SafetyState.h"
 #include "base/MainForm.h"
+#include "base/MasterPc.h"
+#include "base/RoofState.h"
+#include "base/SafetyState.h"
 #include "base/SettingsForm.h"
 #include "station/CommandQueue.h"
 #include "ui/Prompter.h"
 
 namespace zaq {
-namespace {
-constexpr int kHoldOffEnd = 10;
-}
-
-bool RoofControl::roofOpen() const {
-    const Colour c = p_.main.PTecho.colour;
-    return c == colours::skyBlue || c == colours::yellow;
-}
 
 // The roof button's font colour is the permission the last safety evaluation gave.
 bool RoofControl::openingPermittedByButton() const {
@@ -22,17 +16,16 @@ bool RoofControl::openingPermittedByButton() const {
 }
 
 void RoofControl::BBAbrirObsClick() {
-    if (!p_.settings.CBmaster.checked) {
-        p_.prompter.warn(QStringLiteral("Solo recepcion. PC Master deshabilitado."));
+    if (!commandingAllowed(p_.settings, p_.prompter)) {
         return;
     }
     // A second order within ten seconds is refused while opening is permitted.
-    if (p_.safety.roofHoldOff < kHoldOffEnd && openingPermittedByButton()) {
+    if (p_.safety.roofOrderHeld() && openingPermittedByButton()) {
         p_.main.BBAbrirObs.text = QStringLiteral("Esperar");
         return;
     }
-    p_.safety.roofHoldOff = 0;
-    if (roofOpen()) {
+    p_.safety.startRoofHoldOff();
+    if (openForRoofButton(roofState(p_.main.PTecho))) {
         if (p_.prompter.ask(QStringLiteral("¿Confirma CIERRE del Techo?"))) {
             p_.queue.enqueueCommand("(X000)");
         }
@@ -77,26 +70,24 @@ void RoofControl::TimerOFFClick() {
     p_.queue.enqueueCommand("(S008)");
 }
 
-// Only sky blue counts as open here: a roof reported open in the yellow state is not closed
-// automatically. The command repeats at every evaluation until the roof panel changes.
+// A roof reported open in the second (yellow) state is not closed automatically. The command
+// repeats at every evaluation until the roof panel changes.
 void RoofControl::autoRoofControl() {
     if (!p_.settings.CBAperturaAuto.checked) {
         return;
     }
-    const bool skyBlue = p_.main.PTecho.colour == colours::skyBlue;
-    if (!p_.safety.openingPermitted && skyBlue) {
+    const bool open = openForAutomation(roofState(p_.main.PTecho));
+    if (!p_.safety.openingPermitted && open) {
         p_.queue.enqueueCommand("(X000)");
     }
-    if (p_.safety.openingPermitted && !skyBlue) {
+    if (p_.safety.openingPermitted && !open) {
         p_.queue.enqueueCommand("(X001)");
     }
 }
 
 void RoofControl::TimerTechoTimer() {
     p_.main.Lindice.text = QString::number(p_.queue.count());
-    if (p_.safety.roofHoldOff < kHoldOffEnd) {
-        ++p_.safety.roofHoldOff;
-    }
+    p_.safety.countRoofHoldOff();
 }
 
 }  // namespace zaq

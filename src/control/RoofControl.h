@@ -35,9 +35,6 @@ class RoofControl {
     void autoRoofControl();
     void TimerTechoTimer();
 
-    // Sky blue or yellow: the station reported the roof open.
-    bool roofOpen() const;
-
   private:
     bool openingPermittedByButton() const;
 

@@ -1,15 +1,16 @@
 #include "core/StartupSequence.h"
 
-#include "base/Clock.h"
-#include "base/MainForm.h"
 #include "base/ActivityLog.h"
+#include "base/Clock.h"
 #include "base/Configuration.h"
+#include "base/MainForm.h"
+#include "base/MasterPc.h"
 #include "base/MessagesList.h"
 #include "base/SettingsForm.h"
+#include "base/StationFlags.h"
 #include "station/ClientSocketZAQ.h"
 #include "station/CommandQueue.h"
 #include "station/SerialLink.h"
-#include "base/StationFlags.h"
 #include "station/StationHooks.h"
 #include "station/StationLink.h"
 #include "ui/DateTimeText.h"
@@ -83,7 +84,7 @@ void StartupSequence::reportOptions() {
     if (p_.config.autoShutdown) {
         both(QStringLiteral("Habilitado Apagado Automatico por Bateria Baja."));
     }
-    if (!p_.settings.CBmaster.checked) {
+    if (!isMasterPc(p_.settings)) {
         p_.messages.addMessage(QStringLiteral("Este PC no es Master, solo escucha."));
         p_.log.appendActivityLog(QStringLiteral("PC no Master, solo escucha."));
     }

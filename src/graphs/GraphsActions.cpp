@@ -4,12 +4,13 @@
 #include <QImage>
 
 #include "base/Clock.h"
-#include "graphs/ChartPictures.h"
-#include "graphs/GraphStore.h"
-#include "base/GraphsForm.h"
 #include "base/Configuration.h"
+#include "base/GraphsForm.h"
+#include "base/MasterPc.h"
 #include "base/MessagesList.h"
 #include "base/SettingsForm.h"
+#include "graphs/ChartPictures.h"
+#include "graphs/GraphStore.h"
 #include "station/CommandQueue.h"
 #include "ui/DateTimeText.h"
 #include "ui/Jpeg.h"
@@ -89,8 +90,7 @@ void GraphsActions::convertBitmaps() {
 }
 
 void GraphsActions::Button3Click() {
-    if (!p_.settings.CBmaster.checked) {
-        p_.prompter.warn(QStringLiteral("Solo recepcion. PC Master deshabilitado."));
+    if (!commandingAllowed(p_.settings, p_.prompter)) {
         return;
     }
     if (!p_.prompter.ask(QStringLiteral("¿Desea recuperar datos de 24h de la estacion?"))) {

@@ -4,13 +4,13 @@
 #include <cmath>
 
 #include "base/Clock.h"
+#include "base/CurrentReadings.h"
 #include "base/MainForm.h"
+#include "base/ReadingSums.h"
+#include "base/StationFlags.h"
 #include "graphs/ChartModel.h"
 #include "graphs/ChartRedraw.h"
 #include "graphs/GraphStore.h"
-#include "base/CurrentReadings.h"
-#include "base/ReadingSums.h"
-#include "base/StationFlags.h"
 #include "ui/DayCount.h"
 #include "ui/NumberFormat.h"
 #include "ui/UserNumber.h"
@@ -145,7 +145,7 @@ void PeriodicProcessing::resetSums() {
     p_.sums = ReadingSums{};
     p_.sums.sampleCount = 0;
     p_.readings.windMaxKmh = 0;
-    p_.readings.windMinKmh = 500.0f;
+    p_.readings.windMinKmh = CurrentReadings::kWindMinStart;
 }
 
 }  // namespace zaq

@@ -1,10 +1,11 @@
 #include "settings/MessagesActions.h"
 
 #include "base/Clock.h"
-#include "base/ProgramVersion.h"
 #include "base/Configuration.h"
+#include "base/MasterPc.h"
 #include "base/MessagesForm.h"
 #include "base/MessagesList.h"
+#include "base/ProgramVersion.h"
 #include "base/SettingsForm.h"
 #include "station/CommandQueue.h"
 #include "ui/DateTimeText.h"
@@ -47,8 +48,7 @@ constexpr const char* kHelp[] = {
 
 // The text goes to the queue exactly as typed; one too long for a slot is refused there.
 void MessagesActions::Benvia_terminalClick() {
-    if (!p_.settings.CBmaster.checked) {
-        p_.prompter.warn(QStringLiteral("Solo recepcion. PC Master deshabilitado."));
+    if (!commandingAllowed(p_.settings, p_.prompter)) {
         return;
     }
     p_.queue.enqueueCommand(encodeWindows1252(p_.form.Eterminal.text));

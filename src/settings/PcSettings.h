@@ -37,11 +37,7 @@ class PcSettings {
     void BOkDirectorioClick();
 
   private:
-    void fillCommunication();
-    void fillPlaces();
-    void fillCameras();
-    void fillStationFields();
-    void fillSite();
+    void fillSpecialFields();
     void storeFlagsAndTexts();
     bool storeSite();
     bool storeCoordinate(int offset, const Edit& degrees, const Edit& minutes);

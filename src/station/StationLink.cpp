@@ -1,18 +1,19 @@
 #include "station/StationLink.h"
 
-#include "base/SafetyState.h"
-#include "base/Clock.h"
-#include "base/MainForm.h"
 #include "base/ActivityLog.h"
+#include "base/Clock.h"
 #include "base/Configuration.h"
+#include "base/MainForm.h"
+#include "base/MasterPc.h"
 #include "base/MessagesList.h"
+#include "base/SafetyState.h"
 #include "base/SettingsForm.h"
+#include "base/StationFlags.h"
 #include "station/ClientSocketZAQ.h"
 #include "station/CommandQueue.h"
 #include "station/Pinger.h"
 #include "station/SerialLink.h"
 #include "station/StationDispatcher.h"
-#include "base/StationFlags.h"
 #include "station/StationHooks.h"
 #include "ui/DateTimeText.h"
 
@@ -25,7 +26,7 @@ constexpr int kPingReportsForWatchdog = 3;
 }  // namespace
 
 bool StationLink::isMaster() const {
-    return p_.settings.CBmaster.checked;
+    return isMasterPc(p_.settings);
 }
 
 void StationLink::pumpTick() {

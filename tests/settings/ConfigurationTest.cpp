@@ -244,6 +244,111 @@ TEST_F(ConfigurationTest, AStationNameOfThirtyFiveCharactersKeepsItsFirstThirty)
     EXPECT_EQ(image().mid(kStationName + 30, 1), QByteArray(1, '\0'));
 }
 
+// A zaq.cfg written down by hand, field by field, from the configuration table: offsets and
+// bytes as the station PC laid them, not made with the program's own layout code.
+QByteArray goldenConfiguration() {
+    QByteArray b(1000, '\0');
+    const auto put = [&b](int offset, const QByteArray& bytes) {
+        b.replace(offset, bytes.size(), bytes);
+    };
+    const auto zeroTerminated = [&](int offset, int blanks, const QByteArray& text) {
+        put(offset, QByteArray(blanks, ' ') + '\0');
+        put(offset, text + '\0');
+    };
+    put(0, QByteArray("cfg:\0", 5));
+    put(5, "084");
+    put(9, "125");
+    put(13, "-06");
+    put(17, "0620");
+    put(21, "100");
+    put(25, "010");
+    put(29, "050");
+    put(35, "10100");  // master, IP-video channels 1 to 4
+    put(40, "1");      // WMR968
+    put(41, "0");      // TX20
+    put(45, "0");
+    put(47, "1");
+    put(48, "0");
+    put(49, "012");
+    put(53, "013");
+    put(58, "010");
+    put(62, "0000");
+    put(67, "1345");
+    put(71, QByteArray("1\0", 2));
+    put(73, "1");
+    put(75, "0");
+    put(77, "1");
+    put(79, "1");
+    put(81, "0");
+    put(82, "0");
+    put(85, "0");
+    put(86, "0");
+    zeroTerminated(110, 36, "/srv/zaq/");
+    zeroTerminated(210, 36, "./");
+    zeroTerminated(310, 36, "./capturas/");
+    put(400, "030");
+    put(405, "070");
+    put(410, QByteArray("180\0", 4));
+    put(415, "045");
+    put(420, "030");
+    put(425, "050");
+    put(430, "110");
+    put(435, "060");
+    put(440, "002");
+    put(455, "2");
+    zeroTerminated(510, 48, "127.0.0.1");
+    zeroTerminated(610, 48, "127.0.0.2");
+    put(690, "4001      ");
+    put(702, "5");
+    put(705, "10");
+    put(708, "0");
+    zeroTerminated(710, 48, "127.0.0.3");
+    put(810, "Observatorio de Prueba");
+    put(850, "webiopi");
+    put(860, "secreto");
+    put(870, QByteArray("40.417\0\0N", 9));
+    put(880, QByteArray("3.667\0\0\0O", 9));
+    put(891, QByteArray(1, '\x02'));
+    zeroTerminated(900, 48, "127.0.0.4");
+    zeroTerminated(950, 30, "./pi.jpg");
+    return b;
+}
+
+TEST_F(ConfigurationTest, AHandWrittenFileLoadsAndAPcSaveWritesItBackByteForByte) {
+    writeFile(cfgPath(), goldenConfiguration());
+    construct();
+    const Configuration& c = t.app.config;
+    EXPECT_EQ(c.rainGaugeFactor, 84);
+    EXPECT_EQ(c.barometerOffset, -6);
+    EXPECT_DOUBLE_EQ(c.daylightGain, 1.0);
+    EXPECT_DOUBLE_EQ(c.skyOffset, 1.2);
+    EXPECT_TRUE(c.master);
+    EXPECT_TRUE(c.ipVideoChannels[1]);
+    EXPECT_FALSE(c.ipVideoChannels[0]);
+    EXPECT_TRUE(c.wmr968Messages);
+    EXPECT_TRUE(c.networkMode);
+    EXPECT_EQ(c.dataDirectory, "/srv/zaq/");
+    EXPECT_EQ(c.capturesDirectory, "./capturas/");
+    EXPECT_EQ(c.limits.rainPercent, 30);
+    EXPECT_FLOAT_EQ(c.limits.skyMagnitude, 18.0f);
+    EXPECT_FLOAT_EQ(c.limits.supplyVolts, 11.0f);
+    EXPECT_EQ(c.skyRangeIndex, 2);
+    EXPECT_EQ(c.stationAddress, "127.0.0.2");
+    EXPECT_EQ(c.stationPort, "4001 ");
+    EXPECT_EQ(c.chartIntervalMinutes, 5);
+    EXPECT_EQ(c.stationName, "Observatorio de Prueba");
+    EXPECT_EQ(c.cameraPassword, "secreto");
+    EXPECT_NEAR(c.latitude, 40.417, 1e-9);
+    EXPECT_NEAR(c.longitude, -3.667, 1e-9);
+    EXPECT_EQ(c.hoursFromUt, 2);
+    EXPECT_EQ(form().EGLuzdia.text, "1,00");
+    EXPECT_EQ(form().ELimiteLuznoche.text, "18,0");
+    EXPECT_EQ(form().ELatMin.text, "25");
+    EXPECT_EQ(form().Eeo.text, "O");
+    save();
+    EXPECT_EQ(readFile(cfgPath()), goldenConfiguration());
+}
+
 TEST_F(ConfigurationTest, WriteLoadWriteIsByteIdentical) {
     construct();
     form().Eident.text = "Observatorio Ñ";

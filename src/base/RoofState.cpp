@@ -1,0 +1,20 @@
+#include "base/RoofState.h"
+
+namespace zaq {
+
+RoofState roofState(const Panel& roofPanel) {
+    if (roofPanel.colour == colours::skyBlue) {
+        return RoofState::Open;
+    }
+    return roofPanel.colour == colours::yellow ? RoofState::SecondOpen : RoofState::Closed;
+}
+
+bool openForRoofButton(RoofState state) {
+    return state != RoofState::Closed;
+}
+
+bool openForAutomation(RoofState state) {
+    return state == RoofState::Open;
+}
+
+}  // namespace zaq
