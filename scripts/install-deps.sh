@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
   locales
+  systemd desktop-file-utils
 )
 
 missing=()

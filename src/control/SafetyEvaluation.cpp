@@ -1,11 +1,11 @@
 #include "control/SafetyEvaluation.h"
 
-#include "control/BatteryWatch.h"
 #include "base/ClosingLimits.h"
-#include "control/RoofControl.h"
-#include "base/SafetyState.h"
-#include "base/MainForm.h"
 #include "base/CurrentReadings.h"
+#include "base/MainForm.h"
+#include "base/SafetyState.h"
+#include "control/BatteryWatch.h"
+#include "control/RoofControl.h"
 
 namespace zaq {
 

@@ -1,12 +1,12 @@
 #include "core/AcousticAlarms.h"
 
-#include "control/SafetyEvaluation.h"
-#include "base/SafetyState.h"
-#include "base/Clock.h"
-#include "core/SoundPlayer.h"
 #include "base/ActivityLog.h"
+#include "base/Clock.h"
+#include "base/SafetyState.h"
 #include "base/SettingsForm.h"
 #include "base/StationFlags.h"
+#include "control/SafetyEvaluation.h"
+#include "core/SoundPlayer.h"
 #include "ui/DateTimeText.h"
 
 namespace zaq {

@@ -1,8 +1,8 @@
 #include "core/MainActions.h"
 
 #include "base/Clock.h"
-#include "base/MainForm.h"
 #include "base/GraphsForm.h"
+#include "base/MainForm.h"
 #include "base/MessagesForm.h"
 #include "base/SettingsForm.h"
 #include "base/SummaryForm.h"

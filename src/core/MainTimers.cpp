@@ -1,14 +1,14 @@
 #include "core/MainTimers.h"
 
-#include "control/RoofControl.h"
-#include "core/AcousticAlarms.h"
 #include "base/MainForm.h"
-#include "core/ProgramHooks.h"
-#include "core/StartupSequence.h"
 #include "base/MessagesList.h"
 #include "base/SettingsForm.h"
-#include "station/CommandQueue.h"
 #include "base/StationFlags.h"
+#include "control/RoofControl.h"
+#include "core/AcousticAlarms.h"
+#include "core/ProgramHooks.h"
+#include "core/StartupSequence.h"
+#include "station/CommandQueue.h"
 #include "station/StationLink.h"
 
 namespace zaq {

@@ -1,6 +1,7 @@
 #include "core/ProgramWiring.h"
 
 #include "core/AppContext.h"
+#include "core/HeadlessStatus.h"
 #include "graphs/ChartRedraw.h"
 
 namespace zaq {
@@ -37,7 +38,9 @@ void ProgramWiring::writeFiveSecondLine() {
     app_.dataTables.writeFiveSecondLine();
 }
 void ProgramWiring::runPeriodicProcessing() {
-    app_.periodic.runPeriodicProcessing();
+    if (app_.periodic.runPeriodicProcessing() && statusListener_) {
+        statusListener_(headlessStatusLine(app_.clock.now(), app_.mainForm, app_.safety));
+    }
 }
 void ProgramWiring::saveGraphFile() {
     app_.graphStore.saveGraphFile();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <functional>
 #include <optional>
 
 #include "control/BatteryWatch.h"
@@ -32,6 +33,11 @@ class ProgramWiring final : public LiveFollowUp,
     void writePeriodicFiles();
     void feedStationBytes(const QByteArray& bytes);
     void selectSkyRange(int item);
+
+    // `zaq --headless`: a status line after each periodic processing, to standard output only.
+    void setStatusListener(std::function<void(const QString&)> listener) {
+        statusListener_ = std::move(listener);
+    }
 
     // A live data message.
     void showSeaPressure() override;
@@ -74,6 +80,7 @@ class ProgramWiring final : public LiveFollowUp,
 
   private:
     AppContext& app_;
+    std::function<void(const QString&)> statusListener_;
 };
 
 }  // namespace zaq

@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "core/AlsaSoundPlayer.h"
 #include "core/AppContext.h"
+#include "core/CommandLine.h"
 #include "core/HeadlessPrompter.h"
 #include "core/MainWindow.h"
 #include "core/QuitSignals.h"
@@ -26,24 +28,6 @@
 
 namespace {
 
-struct Arguments {
-    bool headless = false;
-    QString serialDevice = qEnvironmentVariable("ZAQ_SERIAL_DEVICE");
-};
-
-Arguments readArguments(int argc, char** argv) {
-    Arguments args;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg == QLatin1String("--headless")) {
-            args.headless = true;
-        } else if (arg == QLatin1String("--serial-device") && i + 1 < argc) {
-            args.serialDevice = QString::fromLocal8Bit(argv[++i]);
-        }
-    }
-    return args;
-}
-
 // The windows of the program, created in the order main, messages, graphs, settings, summary.
 struct Windows {
     std::unique_ptr<zaq::MainWindow> main;
@@ -53,7 +37,8 @@ struct Windows {
     std::unique_ptr<zaq::PlaceholderWindow> summary;
 };
 
-int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* headless) {
+int run(const zaq::CommandLine& args, const QString& programDirectory, zaq::Prompter& prompter,
+        zaq::HeadlessPrompter* headless) {
     zaq::SystemClock clock;
     zaq::MessagesList* messages = nullptr;
     zaq::IcmpPinger pinger([&messages](const QString& why) {
@@ -64,11 +49,16 @@ int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* h
     zaq::AlsaSoundPlayer sound;
     zaq::ChartPicturesView chartPictures;
     zaq::AppContext app({clock, prompter, pinger, sound, chartPictures},
-                        {QDir::currentPath() + u'/', args.serialDevice});
+                        {programDirectory, args.serialDevice});
     messages = &app.messages;
     if (headless != nullptr) {
         headless->attach(app.messages);
         app.messages.addListener([](const QString& line) {
+            std::fputs(line.toUtf8().constData(), stdout);
+            std::fputc('\n', stdout);
+            std::fflush(stdout);
+        });
+        app.wiring.setStatusListener([](const QString& line) {
             std::fputs(line.toUtf8().constData(), stdout);
             std::fputc('\n', stdout);
             std::fflush(stdout);
@@ -97,10 +87,50 @@ int run(const Arguments& args, zaq::Prompter& prompter, zaq::HeadlessPrompter* h
     return QCoreApplication::exec();
 }
 
+// The text to a stream as UTF-8.
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+// The program directory: the one given, made current so that "./" names it, or the current one.
+std::optional<QString> chooseProgramDirectory(const QString& given) {
+    if (!given.isEmpty() && !QDir::setCurrent(given)) {
+        return std::nullopt;
+    }
+    return QDir::currentPath() + u'/';
+}
+
 }  // namespace
 
+// Help, version and refusals are answered before any Qt application exists, so they work on a
+// machine without a display.
 int main(int argc, char** argv) {
-    const Arguments args = readArguments(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const zaq::CommandLine args = zaq::readCommandLine(arguments);
+    switch (args.action) {
+        case zaq::CommandLine::Action::ShowHelp:
+        case zaq::CommandLine::Action::ShowVersion:
+            print(stdout, args.text);
+            return 0;
+        case zaq::CommandLine::Action::Refuse:
+            print(stderr, args.text + u'\n');
+            return 2;
+        case zaq::CommandLine::Action::Run:
+            break;
+    }
+    if (!args.headless && zaq::displayMissing()) {
+        print(stderr, zaq::noDisplayText() + u'\n');
+        return 2;
+    }
+    const auto programDirectory = chooseProgramDirectory(args.programDirectory);
+    if (!programDirectory) {
+        print(stderr, QStringLiteral("zaq: no se puede usar el directorio ") +
+                          args.programDirectory + u'\n');
+        return 2;
+    }
     try {
         if (args.headless) {
             // No display: the chart pictures are still drawn, off the screen.
@@ -108,13 +138,13 @@ int main(int argc, char** argv) {
             QApplication application(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
             zaq::HeadlessPrompter prompter;
-            return run(args, prompter, &prompter);
+            return run(args, *programDirectory, prompter, &prompter);
         }
         QApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
         zaq::PrompterView prompter;
         try {
-            return run(args, prompter, nullptr);
+            return run(args, *programDirectory, prompter, nullptr);
         } catch (const std::exception& error) {
             QMessageBox::critical(nullptr, QStringLiteral("ZAQ"),
                                   QString::fromLocal8Bit(error.what()));

@@ -23,11 +23,11 @@ constexpr int kHighRecordsForWideAxis = 3;
 constexpr double kMaxDayPercent = 150.0;
 }  // namespace
 
-void PeriodicProcessing::runPeriodicProcessing() {
+bool PeriodicProcessing::runPeriodicProcessing() {
     p_.flags.minuteFlag = false;
     const int n = p_.sums.sampleCount;
     if (n < 1) {
-        return;
+        return false;
     }
     p_.main.PBarometro.text = formatNumber(p_.sums.pressureSeaSum / n, 5, 1);
     p_.main.PBarometroAbs.text = formatNumber(p_.sums.pressureAbsSum / n, 4, 1);
@@ -39,6 +39,7 @@ void PeriodicProcessing::runPeriodicProcessing() {
     p_.writeFiles();
     resetSums();
     redrawGraphs(p_.store, p_.model);
+    return true;
 }
 
 // Every record moves one place older; today's radiation is summed on the way, and the records

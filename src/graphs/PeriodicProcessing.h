@@ -37,7 +37,8 @@ class PeriodicProcessing {
 
     explicit PeriodicProcessing(Deps deps) : p_(std::move(deps)) {}
 
-    void runPeriodicProcessing();
+    // False when no live data arrived since the last one: nothing was processed.
+    bool runPeriodicProcessing();
 
     // The minute's mean wind direction, degrees.
     double meanWindDirection() const { return meanWindDirection_; }

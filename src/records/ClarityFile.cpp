@@ -2,8 +2,8 @@
 
 #include "base/Clock.h"
 #include "base/Configuration.h"
-#include "base/MessagesList.h"
 #include "base/CurrentReadings.h"
+#include "base/MessagesList.h"
 #include "ui/DayCount.h"
 #include "ui/TextFile.h"
 

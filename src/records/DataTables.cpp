@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/SafetyState.h"
 #include "base/Clock.h"
+#include "base/Configuration.h"
+#include "base/CurrentReadings.h"
+#include "base/MessagesList.h"
+#include "base/SafetyState.h"
+#include "base/SettingsForm.h"
 #include "graphs/GraphStore.h"
 #include "graphs/PeriodicProcessing.h"
-#include "base/Configuration.h"
-#include "base/MessagesList.h"
-#include "base/SettingsForm.h"
-#include "base/CurrentReadings.h"
 #include "ui/DateTimeText.h"
 #include "ui/DayCount.h"
 #include "ui/FileNaming.h"

@@ -1,10 +1,10 @@
 #include "records/EasyWeatherFile.h"
 
 #include "base/Clock.h"
-#include "base/MainForm.h"
-#include "graphs/GraphStore.h"
 #include "base/Configuration.h"
 #include "base/CurrentReadings.h"
+#include "base/MainForm.h"
+#include "graphs/GraphStore.h"
 #include "ui/DateTimeText.h"
 #include "ui/DayCount.h"
 #include "ui/NumberFormat.h"

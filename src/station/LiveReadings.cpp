@@ -4,12 +4,12 @@
 #include <numbers>
 
 #include "base/Clock.h"
-#include "base/SettingsForm.h"
 #include "base/CurrentReadings.h"
-#include "station/DataMessageLayout.h"
 #include "base/ReadingSums.h"
-#include "station/SkyBrightness.h"
+#include "base/SettingsForm.h"
 #include "base/StationFlags.h"
+#include "station/DataMessageLayout.h"
+#include "station/SkyBrightness.h"
 #include "station/StationHooks.h"
 
 namespace zaq {

@@ -3,11 +3,11 @@
 #include <array>
 #include <cstring>
 
-#include "base/MainForm.h"
 #include "base/ActivityLog.h"
+#include "base/MainForm.h"
 #include "base/SettingsForm.h"
-#include "station/FieldReader.h"
 #include "base/StationFlags.h"
+#include "station/FieldReader.h"
 #include "ui/NumberFormat.h"
 #include "ui/Windows1252.h"
 

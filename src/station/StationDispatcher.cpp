@@ -5,13 +5,13 @@
 
 #include "base/MessagesForm.h"
 #include "base/MessagesList.h"
+#include "base/ReadingSums.h"
+#include "base/StationFlags.h"
 #include "station/BlockRefill.h"
 #include "station/DataMessageLayout.h"
 #include "station/LastDataMessage.h"
 #include "station/LiveReadings.h"
-#include "base/ReadingSums.h"
 #include "station/ShortMessageHandler.h"
-#include "base/StationFlags.h"
 #include "station/StationHooks.h"
 #include "ui/Windows1252.h"
 

@@ -94,8 +94,10 @@ TEST_F(SunPositionTest, ASiderealSumOfExactly360Stays360) {
     // With the clock at the epoch, d is 0; at 00:00 UT only 100.46 and the longitude remain.
     t.clock.set(QDateTime(QDate(2000, 1, 1), QTime(11, 58, 56)));
     EXPECT_DOUBLE_EQ(sun().daysSinceEpoch(), 0.0);
-    EXPECT_EQ(localSiderealTime(sun().daysSinceEpoch(), toDayCount(QDate(2000, 1, 1)), 259.54), 360.0f);
-    EXPECT_NEAR(localSiderealTime(sun().daysSinceEpoch(), toDayCount(QDate(2000, 1, 1)), 269.54), 10.0f, 1e-4);
+    EXPECT_EQ(localSiderealTime(sun().daysSinceEpoch(), toDayCount(QDate(2000, 1, 1)), 259.54),
+              360.0f);
+    EXPECT_NEAR(localSiderealTime(sun().daysSinceEpoch(), toDayCount(QDate(2000, 1, 1)), 269.54),
+                10.0f, 1e-4);
 }
 
 TEST_F(SunPositionTest, ASouthernDeclinationSignsOnlyTheMinutes) {

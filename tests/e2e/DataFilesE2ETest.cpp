@@ -66,6 +66,17 @@ TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
     }
     EXPECT_GT(filled, 1300);
     EXPECT_EQ(run.outputCount("Autorecarga de graficos 24h al inicio."), 1);
+
+    // After the minute's processing the journal shows the station live, in the panels' texts.
+    const auto status = std::find_if(run.output().begin(), run.output().end(), [](const auto& l) {
+        return l.text.contains(" Temp ") && l.text.contains(" Techo: ");
+    });
+    ASSERT_NE(status, run.output().end());
+    EXPECT_THAT(status->text.toStdString(),
+                ::testing::MatchesRegex("[0-9/]+ [0-9:]+ Temp 12,5 ºC  Hum [0-9,]+ %  Pres 1.013,2 "
+                                        "hPa  Viento [0-9,]+ km/h  Nubes 20 %  Cielo [0-9,]+ mag  "
+                                        "Fuente 12,6 V  Techo: .* Apertura (no )?permitida"));
+    EXPECT_TRUE(run.logEntries().filter(" Temp ").isEmpty()) << "the status line is not logged";
 }
 
 }  // namespace

@@ -10,10 +10,10 @@
 #include <csignal>
 #include <cstdio>
 
+#include "base/Configuration.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/ConfigLayout.h"
-#include "base/Configuration.h"
 #include "ui/Windows1252.h"
 
 namespace zaq::test {
@@ -83,13 +83,14 @@ void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, boo
     ConfigFile(dir() + "/zaq.cfg", image, unused).writeConfiguration();
 }
 
+// Started in "/" and told where its directory is, as an activated or service program is.
 void E2eRun::startZaq(const QString& serialDevice, bool headless) {
-    zaq_.setWorkingDirectory(dir());
+    zaq_.setWorkingDirectory("/");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("ZAQ_SERIAL_DEVICE");
     env.insert("QT_QPA_PLATFORM", "offscreen");
     zaq_.setProcessEnvironment(env);
-    QStringList args = {"--serial-device", serialDevice};
+    QStringList args = {"--serial-device", serialDevice, "--program-directory", dir()};
     if (headless) {
         args.prepend("--headless");
     }
@@ -155,9 +156,11 @@ std::vector<E2eRun::Line> E2eRun::received() const {
         if (at < 0) {
             continue;
         }
+        const QTime logged = QTime::fromString(line.text.left(12), "HH:mm:ss.zzz");
+        const qint64 stationMs = logged.isValid() ? logged.msecsSinceStartOfDay() : -1;
         auto it = command.globalMatch(line.text.mid(at + 4));
         while (it.hasNext()) {
-            commands.push_back({line.ms, it.next().captured()});
+            commands.push_back({line.ms, it.next().captured(), stationMs});
         }
     }
     return commands;

@@ -14,8 +14,11 @@ namespace zaq::test {
 class E2eRun {
   public:
     struct Line {
-        qint64 ms;
+        qint64 ms;  // when this test read it, from zaq's start
         QString text;
+        // For what the station received: when the simulator itself logged it (milliseconds of
+        // its day). Intervals between these do not depend on how busy the test is.
+        qint64 stationMs = -1;
     };
 
     E2eRun();
@@ -40,7 +43,7 @@ class E2eRun {
     qint64 elapsed() const { return clock_.elapsed(); }
 
     const std::vector<Line>& output() const { return output_; }
-    // The commands the station received, in order, with their times.
+    // The commands the station received, in order, with both times.
     std::vector<Line> received() const;
     int outputCount(const QString& text) const;
     int outputCountEndingWith(const QString& text) const;

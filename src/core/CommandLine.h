@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zaq {
+
+// The program's command line, read before any window exists.
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+
+    Action action = Action::Run;
+    bool headless = false;
+    QString serialDevice;
+    QString programDirectory;
+    // For Help, Version and Refuse: what to print (Refuse: one line for standard error).
+    QString text;
+};
+
+// Arguments after the program name; the environment gives ZAQ_SERIAL_DEVICE.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// Windows need a display: none is named by QT_QPA_PLATFORM, DISPLAY or WAYLAND_DISPLAY.
+bool displayMissing();
+QString noDisplayText();
+
+}  // namespace zaq
