@@ -44,6 +44,7 @@
 #include "station/BlockRefill.h"
 #include "station/ClientSocketZAQ.h"
 #include "station/CommandQueue.h"
+#include "station/DailyExtremes.h"
 #include "station/LastDataMessage.h"
 #include "station/LiveReadings.h"
 #include "station/Pinger.h"
@@ -51,6 +52,7 @@
 #include "station/SettingEchoes.h"
 #include "station/ShortMessageHandler.h"
 #include "station/StationDispatcher.h"
+#include "station/StationExtremes.h"
 #include "station/StationHooks.h"
 #include "station/StationLink.h"
 #include "ui/Prompter.h"
@@ -144,6 +146,8 @@ struct AppContext {
     LinkHooks& linkHooks = wiring;
     TimerDuties& timerDuties = wiring;
 
+    StationExtremes stationExtremes;
+    DailyExtremes dailyExtremes{stationExtremes, mainForm};
     LiveReadings liveReadings{readings, sums, flags, clock, settingsForm, liveFollowUp};
     BlockRefill blockRefill{blockRecord, clock, messages, graphFeed};
     SettingEchoes settingEchoes{settingsForm, mainForm, flags, activityLog};

@@ -59,6 +59,9 @@ void ProgramWiring::redrawGraphs() {
 void ProgramWiring::activateThermalCloudSeries() {
     app_.chartModel.thermalCloud().active = true;
 }
+void ProgramWiring::applyStationExtremes(const char* message) {
+    app_.dailyExtremes.applyStationExtremes(message);
+}
 void ProgramWiring::writeCurrentDataFile() {
     app_.dataTables.writeCurrentDataFile();
 }
@@ -78,8 +81,7 @@ void ProgramWiring::writeMonthlyDataLine() {
 float ProgramWiring::monthStartRainTotalMm() const {
     return 0;
 }
-// The station's daily maxima and minima.
-void ProgramWiring::applyStationExtremes(const char*) {}
+// The extremes file and its month and year records.
 void ProgramWiring::updateExtremes() {}
 // The datalogger download.
 void ProgramWiring::handleDumpMessage(const QByteArray&) {}

@@ -100,6 +100,14 @@ TEST_F(RoofE2ETest, RainClosesAnAutomaticallyOpenedRoofAndItsEndOpensItAgain) {
     EXPECT_GT(received("(X001)"), opensBefore);
     EXPECT_EQ(m().PTecho.colour, colours::skyBlue);
     EXPECT_EQ(m().Llluvia.fontColour, colours::buttonText);
+
+    // The start-up's "(@01373)" was answered with the station's day maxima and minima.
+    EXPECT_GE(received("(@01373)"), 1);
+    EXPECT_TRUE(t->app.stationExtremes.stationMaxReceived);
+    EXPECT_NE(m().LTemperaturaMax.text, "---");
+    EXPECT_NE(m().LBarometroMin.text, "---");
+    EXPECT_GE(t->app.stationExtremes.max[StationExtremes::PressureSea],
+              t->app.stationExtremes.min[StationExtremes::PressureSea]);
 }
 
 }  // namespace
