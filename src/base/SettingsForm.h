@@ -94,6 +94,7 @@ struct SettingsForm {
     Edit EGMagV{{}, colours::buttonFace};
 
     Button BOkDirectorio{QStringLiteral("Guardar Configuración")};
+    Button BIniExtremas{QStringLiteral("x"), QStringLiteral("Recarga fichero extremas.txt")};
 };
 
 }  // namespace zaq

@@ -35,6 +35,8 @@
 #include "records/DataSources.h"
 #include "records/DataTables.h"
 #include "records/EasyWeatherFile.h"
+#include "records/ExtremesFile.h"
+#include "records/MonthYearExtremes.h"
 #include "records/RainSummary.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
@@ -115,6 +117,7 @@ struct AppContext {
     CurrentReadings readings;
     ReadingSums sums;
     BlockRecord blockRecord;
+    StationExtremes stationExtremes;
     LastDataMessage lastDataMessage;
 
     CommandQueue queue{messages};
@@ -137,6 +140,10 @@ struct AppContext {
     EasyWeatherFile easyWeather{dataSources};
     ClarityFile clarity{dataSources};
     RainSummary rainSummary{dataSources};
+    MonthYearExtremes monthYearExtremes;
+    ExtremesFile extremesFile{{stationExtremes, monthYearExtremes, readings, config, messages,
+                               clock, options.programDirectory + QStringLiteral("extremas.txt"),
+                               [this] { wiring.writeWebTemplates(); }}};
     // Where every hook lands.
     LiveFollowUp& liveFollowUp = wiring;
     GraphFeed& graphFeed = wiring;
@@ -146,7 +153,6 @@ struct AppContext {
     LinkHooks& linkHooks = wiring;
     TimerDuties& timerDuties = wiring;
 
-    StationExtremes stationExtremes;
     DailyExtremes dailyExtremes{stationExtremes, mainForm};
     LiveReadings liveReadings{readings, sums, flags, clock, settingsForm, liveFollowUp};
     BlockRefill blockRefill{blockRecord, clock, messages, graphFeed};

@@ -59,6 +59,12 @@ void ProgramWiring::redrawGraphs() {
 void ProgramWiring::activateThermalCloudSeries() {
     app_.chartModel.thermalCloud().active = true;
 }
+float ProgramWiring::monthStartRainTotalMm() const {
+    return app_.monthYearExtremes.monthStartRainMm;
+}
+void ProgramWiring::updateExtremes() {
+    app_.extremesFile.updateExtremesWhenDue();
+}
 void ProgramWiring::applyStationExtremes(const char* message) {
     app_.dailyExtremes.applyStationExtremes(message);
 }
@@ -77,12 +83,8 @@ void ProgramWiring::writeMonthlyDataLine() {
 
 // Stand-ins for the features not built yet, each named after what will take its place.
 
-// The extremes file keeps the rain total at the start of the month; until then it counts from 0.
-float ProgramWiring::monthStartRainTotalMm() const {
-    return 0;
-}
-// The extremes file and its month and year records.
-void ProgramWiring::updateExtremes() {}
+// The Meteoclimatic and AWEKAS templates.
+void ProgramWiring::writeWebTemplates() {}
 // The datalogger download.
 void ProgramWiring::handleDumpMessage(const QByteArray&) {}
 // The Weather Display feed.

@@ -33,6 +33,7 @@ class ProgramWiring final : public LiveFollowUp,
     void writePeriodicFiles();
     void feedStationBytes(const QByteArray& bytes);
     void selectSkyRange(int item);
+    void writeWebTemplates();
 
     // `zaq --headless`: a status line after each periodic processing, to standard output only.
     void setStatusListener(std::function<void(const QString&)> listener) {

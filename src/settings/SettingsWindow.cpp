@@ -24,10 +24,17 @@ SettingsWindow::SettingsWindow(AppContext& app, QWidget* parent)
     columns->addWidget(buildSite(), 0, 1);
     columns->addWidget(buildCameras(), 1, 1, 2, 1);
     layout->addLayout(columns);
+    auto* buttons = new QHBoxLayout;
+    auto* reloadExtremes = new QPushButton(this);
+    bindButton(reloadExtremes, app_.settingsForm.BIniExtremas,
+               [this] { app_.extremesFile.BIniExtremasClick(); });
+    buttons->addWidget(reloadExtremes);
+    buttons->addStretch();
     auto* save = new QPushButton(this);
     bindButton(save, app_.settingsForm.BOkDirectorio,
                [this] { app_.pcSettings.BOkDirectorioClick(); });
-    layout->addWidget(save, 0, Qt::AlignRight);
+    buttons->addWidget(save);
+    layout->addLayout(buttons);
     refresh();
 }
 

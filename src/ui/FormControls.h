@@ -34,7 +34,10 @@ struct Panel : Control {
 };
 
 struct Button : Control {
-    Button(QString caption = {}) { text = std::move(caption); }
+    Button(QString caption = {}, QString buttonHint = {}) {
+        text = std::move(caption);
+        hint = std::move(buttonHint);
+    }
 };
 
 struct Edit : Control {
