@@ -38,6 +38,7 @@
 #include "records/ExtremesFile.h"
 #include "records/MonthYearExtremes.h"
 #include "records/RainSummary.h"
+#include "records/WebTemplates.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/MessagesActions.h"
@@ -141,6 +142,8 @@ struct AppContext {
     ClarityFile clarity{dataSources};
     RainSummary rainSummary{dataSources};
     MonthYearExtremes monthYearExtremes;
+    WebTemplates webTemplates{{readings, stationExtremes, monthYearExtremes, graphStore, config,
+                               chartModel, messages, clock, options.programDirectory}};
     ExtremesFile extremesFile{{stationExtremes, monthYearExtremes, readings, config, messages,
                                clock, options.programDirectory + QStringLiteral("extremas.txt"),
                                [this] { wiring.writeWebTemplates(); }}};

@@ -59,6 +59,10 @@ void ProgramWiring::redrawGraphs() {
 void ProgramWiring::activateThermalCloudSeries() {
     app_.chartModel.thermalCloud().active = true;
 }
+void ProgramWiring::writeWebTemplates() {
+    app_.webTemplates.writeMeteoclimaticTemplate();
+    app_.webTemplates.writeAwekasTemplate();
+}
 float ProgramWiring::monthStartRainTotalMm() const {
     return app_.monthYearExtremes.monthStartRainMm;
 }
@@ -83,8 +87,6 @@ void ProgramWiring::writeMonthlyDataLine() {
 
 // Stand-ins for the features not built yet, each named after what will take its place.
 
-// The Meteoclimatic and AWEKAS templates.
-void ProgramWiring::writeWebTemplates() {}
 // The datalogger download.
 void ProgramWiring::handleDumpMessage(const QByteArray&) {}
 // The Weather Display feed.
