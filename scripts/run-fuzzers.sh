@@ -12,6 +12,8 @@ targets=(
   "fuzz_config_file 30 config"
   "fuzz_graph_file 30 graph"
   "fuzz_jpeg_decode 30 jpeg"
+  "fuzz_extremes_file 20 extremes"
+  "fuzz_code_file 20 code"
 )
 for entry in "${targets[@]}"; do
   read -r name seconds corpus <<<"$entry"

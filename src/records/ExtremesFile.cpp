@@ -123,16 +123,13 @@ void ExtremesFile::readRecords(const QByteArray& line) {
     const qsizetype month = line.indexOf("*MES=");
     r.storedMonth = month < 0 ? 0 : readInteger(line.constData() + month + 5, 2);
     for (auto [records, prefix] : {std::pair{&r.month, 'M'}, std::pair{&r.year, 'Y'}}) {
-        const auto key = [prefix](const char* name) {
-            return QByteArray("*") + prefix + name + '=';
-        };
-        take(records->highTemperature, line, key("HTM"));
-        take(records->lowTemperature, line, key("LTM"));
-        take(records->highHumidity, line, key("HHM"));
-        take(records->lowHumidity, line, key("LHM"));
-        take(records->highPressure, line, key("HBR"));
-        take(records->lowPressure, line, key("LBR"));
-        take(records->strongestWind, line, key("GST"));
+        take(records->highTemperature, line, recordKey(prefix, "HTM"));
+        take(records->lowTemperature, line, recordKey(prefix, "LTM"));
+        take(records->highHumidity, line, recordKey(prefix, "HHM"));
+        take(records->lowHumidity, line, recordKey(prefix, "LHM"));
+        take(records->highPressure, line, recordKey(prefix, "HBR"));
+        take(records->lowPressure, line, recordKey(prefix, "LBR"));
+        take(records->strongestWind, line, recordKey(prefix, "GST"));
     }
     take(r.monthStartRainMm, line, "*MPCP=");
 }

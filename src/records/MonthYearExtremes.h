@@ -1,6 +1,13 @@
 #pragma once
 
+#include <QByteArray>
+
 namespace zaq {
+
+// The key of a record in "extremas.txt" and the templates: "*MHTM=", "*YGST=" …
+inline QByteArray recordKey(char group, const char* name) {
+    return QByteArray("*") + group + name + '=';
+}
 
 // The month's and the year's records made from the station's daily extremes, kept in
 // "extremas.txt" across restarts.

@@ -135,19 +135,16 @@ void WebTemplates::writeMeteoclimaticTemplate() {
     line("*WRUN=", QStringLiteral(" "));
     for (const auto& [prefix, g, rain] : {std::tuple{'M', &p_.records.month, monthRainMm()},
                                           std::tuple{'Y', &p_.records.year, yearRainMm()}}) {
-        const auto key = [prefix](const char* name) {
-            return QByteArray("*") + prefix + name + '=';
-        };
-        line(key("HTM"), decimal(g->highTemperature));
-        line(key("LTM"), decimal(g->lowTemperature));
-        line(key("HHM"), decimal(g->highHumidity));
-        line(key("LHM"), decimal(g->lowHumidity));
-        line(key("HBR"), decimal(g->highPressure));
-        line(key("LBR"), decimal(g->lowPressure));
-        line(key("GST"), decimal(g->strongestWind));
-        line(key("SUN"), QStringLiteral(" "));
-        line(key("HUV"), QStringLiteral(" "));
-        line(key("PCP"), decimal(rain));
+        line(recordKey(prefix, "HTM"), decimal(g->highTemperature));
+        line(recordKey(prefix, "LTM"), decimal(g->lowTemperature));
+        line(recordKey(prefix, "HHM"), decimal(g->highHumidity));
+        line(recordKey(prefix, "LHM"), decimal(g->lowHumidity));
+        line(recordKey(prefix, "HBR"), decimal(g->highPressure));
+        line(recordKey(prefix, "LBR"), decimal(g->lowPressure));
+        line(recordKey(prefix, "GST"), decimal(g->strongestWind));
+        line(recordKey(prefix, "SUN"), QStringLiteral(" "));
+        line(recordKey(prefix, "HUV"), QStringLiteral(" "));
+        line(recordKey(prefix, "PCP"), decimal(rain));
     }
     text += QStringLiteral("\n*EOT*\n</BODY>\n</HTML>");
     replaceTextFile(path, text);

@@ -25,10 +25,24 @@ TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
                        "at 0s temperature 12.5\nat 0s dewpoint 5.3\nat 0s pressure 1013.2\n"
                        "at 0s supply 12.6\nat 0s cloud 20\nat 0s rain 0\n");
     run.writeConfiguration(false, 0, true, true);
+    // The records of a previous month, left by an earlier run.
+    const int month = QDate::currentDate().month();
+    const QString ended = QString::asprintf("%02i", month == 1 ? 12 : month - 1);
+    {
+        QFile old(run.dir() + "/extremas.txt");
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("*MES=" + ended.toLatin1() +
+                  " *MHTM=030.0\t*MLTM=-05.0\t*MHHM=099.0\t*MLHM=010.0\t*MHBR=1040.0\t"
+                  "*MLBR=0980.0\t*MGST=090.0\t*MPCP=100.0\t*YHTM=045.0\t*YLTM=-20.0\t"
+                  "*YHHM=100.0\t*YLHM=005.0\t*YHBR=1050.0\t*YLBR=0960.0\t*YGST=150.0\t"
+                  "*YPCP=300.0\r\n");
+    }
     run.startZaq(run.ttyLink());
     const QString store = run.dir() + "/zaqgraf.hex";
     const auto monthly = [&] { return QDir(run.dir()).entryList({"zaq_*.txt"}); };
-    run.runFor(90000, [&] { return QFile::exists(store) && !monthly().isEmpty(); });
+    const QString web = run.dir() + "/awekas_wl.htm";
+    run.runFor(90000,
+               [&] { return QFile::exists(store) && !monthly().isEmpty() && QFile::exists(web); });
     run.runFor(run.elapsed() + 1500);
     run.stop();
 
@@ -77,6 +91,27 @@ TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
                                         "hPa  Viento [0-9,]+ km/h  Nubes 20 %  Cielo [0-9,]+ mag  "
                                         "Fuente 12,6 V  Techo: .* Apertura (no )?permitida"));
     EXPECT_TRUE(run.logEntries().filter(" Temp ").isEmpty()) << "the status line is not logged";
+
+    // The station's day extremes made this month's records from the recovered file, the ended
+    // month was archived, and the web templates were written with the station's values.
+    EXPECT_EQ(run.outputCount("Recuperadas max-min de: " + run.dir() + "/extremas.txt"), 1);
+    const QString archive = "./extremas" + ended + ".txt";
+    EXPECT_EQ(run.outputCount("Salvado fichero de max-min mensual: " + archive), 1);
+    EXPECT_TRUE(contents(run.dir() + "/" + archive)
+                    .startsWith("*MES=" + ended.toLatin1() + " *MHTM=030.0"));
+    const QByteArray recordsLine = contents(run.dir() + "/extremas.txt");
+    // This month's records restarted from the station's day, not from the ended month's.
+    const QByteArray start = QString::asprintf("*MES=%02i *MHTM=", month).toLatin1();
+    ASSERT_TRUE(recordsLine.startsWith(start)) << recordsLine.toStdString();
+    const QByteArray monthHigh = recordsLine.mid(start.size(), 5);
+    EXPECT_NE(monthHigh, "030.0");
+    // The year's keep theirs, but January starts a new year.
+    const QByteArray yearHigh = month == 1 ? monthHigh : QByteArray("045.0");
+    EXPECT_TRUE(recordsLine.contains("\t*YHTM=" + yearHigh + "\t")) << recordsLine.toStdString();
+    const QByteArray meteoclimatic = contents(run.dir() + "/meteoclimatic.htm");
+    EXPECT_TRUE(meteoclimatic.contains("\r\n*TMP=12.5\r\n*WND=")) << meteoclimatic.toStdString();
+    EXPECT_TRUE(meteoclimatic.contains("\r\n*BAR=1013.2\r\n"));
+    EXPECT_TRUE(contents(web).startsWith("AWEKAS_Template_start\r\n12,5\r\n"));
 }
 
 }  // namespace
