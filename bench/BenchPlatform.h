@@ -16,13 +16,17 @@ struct NoSound : SoundPlayer {
     void beep(int, int) override {}
     bool play(const QString&) override { return false; }
 };
+struct NoShutdown final : SystemShutdown {
+    void shutDown() override {}
+};
 struct NoPictures : ChartPictures {
     QImage chartImage(const ChartModel&, ChartModel::Position) override { return {}; }
 };
 
 // The program's state on the real clock, with its files in a temporary directory.
 struct BenchProgram {
-    BenchProgram() : app({clock, prompter, pinger, sound, pictures}, {dir.path() + u'/', {}}) {
+    BenchProgram()
+        : app({clock, prompter, pinger, sound, pictures, shutdown}, {dir.path() + u'/', {}}) {
         keepFilesInside();
     }
     // Also after loading a configuration, which puts the directories back to "./".
@@ -35,6 +39,7 @@ struct BenchProgram {
     NoPinger pinger;
     NoSound sound;
     NoPictures pictures;
+    NoShutdown shutdown;
     AppContext app;
 };
 

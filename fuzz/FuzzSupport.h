@@ -20,11 +20,15 @@ struct FuzzProgram {
         void beep(int, int) override {}
         bool play(const QString&) override { return false; }
     };
+    struct NoShutdown final : SystemShutdown {
+        void shutDown() override {}
+    };
     struct NoPictures final : ChartPictures {
         QImage chartImage(const ChartModel&, ChartModel::Position) override { return {}; }
     };
 
-    FuzzProgram() : app({clock, prompter, pinger, sound, pictures}, {dir.path() + u'/', {}}) {
+    FuzzProgram()
+        : app({clock, prompter, pinger, sound, pictures, shutdown}, {dir.path() + u'/', {}}) {
         keepFilesInside();
     }
     void keepFilesInside() {
@@ -40,6 +44,7 @@ struct FuzzProgram {
     NoPinger pinger;
     NoSound sound;
     NoPictures pictures;
+    NoShutdown shutdown;
     AppContext app;
 };
 

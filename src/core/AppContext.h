@@ -15,6 +15,8 @@
 #include "base/SettingsForm.h"
 #include "base/StationFlags.h"
 #include "base/SummaryForm.h"
+#include "base/SystemShutdown.h"
+#include "control/BatteryWatch.h"
 #include "control/LivePanel.h"
 #include "control/RoofControl.h"
 #include "control/SafetyEvaluation.h"
@@ -69,6 +71,7 @@ struct Platform {
     Pinger& pinger;
     SoundPlayer& sound;
     ChartPictures& chartPictures;
+    SystemShutdown& shutdown;
 };
 
 struct ProgramOptions {
@@ -87,6 +90,7 @@ struct AppContext {
           pinger(platform.pinger),
           sound(platform.sound),
           chartPictures(platform.chartPictures),
+          shutdown(platform.shutdown),
           options(std::move(programOptions)) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
@@ -96,6 +100,7 @@ struct AppContext {
     Pinger& pinger;
     SoundPlayer& sound;
     ChartPictures& chartPictures;
+    SystemShutdown& shutdown;
     const ProgramOptions options;
     ProgramWiring wiring{*this};
 
@@ -124,7 +129,10 @@ struct AppContext {
     CommandQueue queue{messages};
     LivePanel livePanel{mainForm, readings, safety, flags};
     RoofControl roof{{mainForm, settingsForm, safety, queue, prompter}};
-    SafetyEvaluation safetyEvaluation{{readings, config.limits, safety, mainForm, wiring, roof}};
+    BatteryWatch batteryWatch{{settingsForm, readings, flags, messages, activityLog, clock,
+                               shutdown, [this] { wiring.writeRainSummary(); }}};
+    SafetyEvaluation safetyEvaluation{
+        {readings, config.limits, safety, mainForm, batteryWatch, roof}};
 
     SunCalculator sun{{settingsForm, messagesForm, mainForm, config, clock, prompter}};
     GraphStore graphStore{

@@ -102,7 +102,5 @@ void ProgramWiring::startCameraCycles() {}
 // The banner and the chart pictures.
 void ProgramWiring::writeBanner() {}
 void ProgramWiring::writeChartImages() {}
-// The battery watch and its automatic shutdown.
-void ProgramWiring::watchSupply(double, double) {}
 
 }  // namespace zaq

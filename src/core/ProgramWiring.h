@@ -4,7 +4,6 @@
 #include <functional>
 #include <optional>
 
-#include "control/BatteryWatch.h"
 #include "core/ProgramHooks.h"
 #include "station/StationHooks.h"
 
@@ -22,8 +21,7 @@ class ProgramWiring final : public LiveFollowUp,
                             public DumpDecoder,
                             public WdCaptureTap,
                             public LinkHooks,
-                            public TimerDuties,
-                            public BatteryWatch {
+                            public TimerDuties {
   public:
     // Only the reference is kept: the calls come once the whole context is built.
     explicit ProgramWiring(AppContext& app) : app_(app) {}
@@ -75,9 +73,6 @@ class ProgramWiring final : public LiveFollowUp,
     void writeBanner() override;
     void writeChartImages() override;
     void writeMonthlyDataLine() override;
-
-    // The supply check of the safety evaluation.
-    void watchSupply(double volts, double limit) override;
 
   private:
     AppContext& app_;

@@ -14,6 +14,7 @@
 #include "core/AlsaSoundPlayer.h"
 #include "core/AppContext.h"
 #include "core/CommandLine.h"
+#include "core/CommandShutdown.h"
 #include "core/HeadlessPrompter.h"
 #include "core/MainWindow.h"
 #include "core/QuitSignals.h"
@@ -48,7 +49,8 @@ int run(const zaq::CommandLine& args, const QString& programDirectory, zaq::Prom
     });
     zaq::AlsaSoundPlayer sound;
     zaq::ChartPicturesView chartPictures;
-    zaq::AppContext app({clock, prompter, pinger, sound, chartPictures},
+    zaq::CommandShutdown shutdown;
+    zaq::AppContext app({clock, prompter, pinger, sound, chartPictures, shutdown},
                         {programDirectory, args.serialDevice});
     messages = &app.messages;
     if (headless != nullptr) {

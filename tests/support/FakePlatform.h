@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/SystemShutdown.h"
 #include "core/SoundPlayer.h"
 #include "graphs/ChartPictures.h"
 #include "station/Pinger.h"
@@ -59,6 +60,12 @@ struct FakeSoundPlayer : SoundPlayer {
         sounds.push_back("play " + path.section(u'/', -1).toStdString());
         return playerWorks;
     }
+};
+
+// A shutdown only counted: a test must never power a machine off.
+struct RecordingShutdown : SystemShutdown {
+    int requests = 0;
+    void shutDown() override { ++requests; }
 };
 
 // Each chart drawn as a plain picture of its own shade; drawing fails from the chart number

@@ -16,7 +16,7 @@ namespace zaq::test {
 struct TestContext {
     // The charts are drawn by the fake unless the test hands in the real drawing.
     explicit TestContext(QString serialDevice = {}, ChartPictures* chartPictures = nullptr)
-        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures},
+        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown},
               {dir.path() + u'/', std::move(serialDevice)}) {
         keepFilesInside();
     }
@@ -67,6 +67,7 @@ struct TestContext {
     FakePinger pinger;
     FakeSoundPlayer sound;
     FakeChartPictures pictures;
+    RecordingShutdown shutdown;
     AppContext app;
 };
 
