@@ -21,7 +21,9 @@ QString usageText() {
         "  --help                   esta ayuda\n"
         "  --version                la version del programa\n\n"
         "Variables de entorno:\n"
-        "  ZAQ_SERIAL_DEVICE        como --serial-device\n");
+        "  ZAQ_SERIAL_DEVICE        como --serial-device\n"
+        "  ZAQ_SHUTDOWN_COMMAND     la orden de apagado por bateria baja (por defecto,\n"
+        "                           systemctl poweroff -i)\n");
 }
 
 }  // namespace

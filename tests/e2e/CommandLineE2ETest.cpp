@@ -51,18 +51,19 @@ TEST_P(CommandLineE2ETest, AnswersWithoutADisplay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineE2ETest,
-    ::testing::Values(CommandCase{"Help", {"--help"}, 0, "--program-directory DIR", ""},
-                      CommandCase{
-                          "HelpListsTheEnvironment", {"--help"}, 0, "ZAQ_SERIAL_DEVICE", ""},
-                      CommandCase{"Version", {"--version"}, 0, "zaq 0.1.0.0\n", ""},
-                      CommandCase{"UnknownOption", {"--colour"}, 2, "", "colour"},
-                      CommandCase{"StrayArgument", {"estacion"}, 2, "", "estacion"},
-                      CommandCase{"NoDisplay", {}, 2, "", "zaq --headless funciona sin ventanas"},
-                      CommandCase{"MissingProgramDirectory",
-                                  {"--headless", "--program-directory", "/no/such/zaq/dir"},
-                                  2,
-                                  "",
-                                  "/no/such/zaq/dir"}),
+    ::testing::Values(
+        CommandCase{"Help", {"--help"}, 0, "--program-directory DIR", ""},
+        CommandCase{"HelpListsTheEnvironment", {"--help"}, 0, "ZAQ_SERIAL_DEVICE", ""},
+        CommandCase{"HelpListsTheShutdownCommand", {"--help"}, 0, "ZAQ_SHUTDOWN_COMMAND", ""},
+        CommandCase{"Version", {"--version"}, 0, "zaq 0.1.0.0\n", ""},
+        CommandCase{"UnknownOption", {"--colour"}, 2, "", "colour"},
+        CommandCase{"StrayArgument", {"estacion"}, 2, "", "estacion"},
+        CommandCase{"NoDisplay", {}, 2, "", "zaq --headless funciona sin ventanas"},
+        CommandCase{"MissingProgramDirectory",
+                    {"--headless", "--program-directory", "/no/such/zaq/dir"},
+                    2,
+                    "",
+                    "/no/such/zaq/dir"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
