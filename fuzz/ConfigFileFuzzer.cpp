@@ -9,11 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zaq::fuzz::FuzzProgram program;
     zaq::AppContext& app = program.app;
-    {
-        QFile file(program.path("zaq.cfg"));
-        file.open(QIODevice::WriteOnly);
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-    }
+    program.writeInput("zaq.cfg", data, size);
     app.configFile.loadConfiguration();
     app.pcSettings.fillFields();
     // The directories read from the file may name any place on the machine; what is written

@@ -9,11 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zaq::fuzz::FuzzProgram program;
     zaq::AppContext& app = program.app;
-    {
-        QFile file(program.path("extremas.txt"));
-        file.open(QIODevice::WriteOnly);
-        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-    }
+    program.writeInput("extremas.txt", data, size);
     zaq::StationExtremes& day = app.stationExtremes;
     day.min[zaq::StationExtremes::Humidity] = 40;
     day.min[zaq::StationExtremes::PressureSea] = 1000;

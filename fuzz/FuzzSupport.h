@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
 
 #include "core/AppContext.h"
 #include "core/HeadlessPrompter.h"
@@ -37,6 +40,12 @@ struct FuzzProgram {
         app.config.capturesDirectory = app.config.cameraOutputFile = inside;
     }
     QString path(const char* name) const { return dir.path() + u'/' + QLatin1String(name); }
+    // The fuzzer's input as the named file of the program's directory.
+    void writeInput(const char* name, const std::uint8_t* data, std::size_t size) const {
+        QFile file(path(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+    }
 
     QTemporaryDir dir;
     StillClock clock;

@@ -10,11 +10,6 @@
 namespace zaq::test {
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 const QByteArray kTableHeader =
     "Dia\tHora\tLluv\tNubes\tBar\tBarAbs\tPluv\tPluv.Acu\tLuzD\tLuzN\tTemp\tHrel\tT.Roc\tVel.T\t"
     "Vel.Med\tVel\tDir.M\tFuente\tRiesgo";
@@ -57,7 +52,7 @@ TEST_F(DataFilesTest, TheMonthlyFileWithCadaMinutoHasTheNewestRecord) {
     fill(record(1439), -3.3f, 7.5f);
     t.app.safety.limitsExceeded = true;
     t.app.dataTables.writeMonthlyDataLine();
-    EXPECT_EQ(contents(t.dirPath("zaq_03_2015.txt")),
+    EXPECT_EQ(fileContents(t.dirPath("zaq_03_2015.txt")),
               kTableHeader + "\tTIR\r\n" +
                   "05/03/2015\t09:04:03\t03\t12\t1013,2\t940,1\t001,5\t245,0\t78,0\t18,50\t05,0\t"
                   "80,0\t01,6\t04,4\t03,0\t07,5\t000\t12,5\t0\t-3,3\r\n"
@@ -71,7 +66,7 @@ TEST_F(DataFilesTest, EveryFifthMinuteTheMeansOfFiveAndTheHighestWind) {
         fill(record(i), static_cast<float>(i - 1435), i == 1437 ? 21.5f : 3.0f);
     }
     t.app.dataTables.writeMonthlyDataLine();
-    const QList<QByteArray> lines = contents(t.dirPath("zaq_03_2015.txt")).split('\n');
+    const QList<QByteArray> lines = fileContents(t.dirPath("zaq_03_2015.txt")).split('\n');
     ASSERT_GE(lines.size(), 2);
     const QList<QByteArray> cols = lines[1].trimmed().split('\t');
     EXPECT_EQ(cols[10], "02,0");  // (0+1+2+3+4)/5
@@ -86,7 +81,7 @@ TEST_F(DataFilesTest, TheMeansOfFiveAreFloatSums) {
         fill(record(1435 + i), temperatures[i], 3.0f);
     }
     t.app.dataTables.writeMonthlyDataLine();
-    const QList<QByteArray> lines = contents(t.dirPath("zaq_03_2015.txt")).split('\n');
+    const QList<QByteArray> lines = fileContents(t.dirPath("zaq_03_2015.txt")).split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[1].split('\t')[10], "01,9");
 }
@@ -107,7 +102,7 @@ TEST(MonthlyTableTest, ALateFirstMessageWritesNoLineOfZeros) {
     EXPECT_FALSE(QFile::exists(t.dirPath("zaq_03_2015.txt")));
     t.feed(exampleDataMessage());  // the minute's processing
     t.app.timers.tick60s();
-    const QList<QByteArray> lines = contents(t.dirPath("zaq_03_2015.txt")).split('\n');
+    const QList<QByteArray> lines = fileContents(t.dirPath("zaq_03_2015.txt")).split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[1].split('\t')[10], "13,8");
 }
@@ -119,7 +114,7 @@ TEST_F(DataFilesTest, TheFiveSecondFileIsAnnouncedWhenCreated) {
     const QString name = t.dirPath("5sg_05_03_2015.txt");
     EXPECT_TRUE(t.lines().contains("Creado fichero para datos cada 5sg: " + name));
     EXPECT_EQ(
-        contents(name),
+        fileContents(name),
         kTableHeader + "\r\n" +
             QByteArray("05/03/2015\t9:05:03\t08\t00\t1020,0\t940,8\t112,0\t245,0\t07,8\t18,50\t"
                        "13,8\t11,2\t-12,8\t180,0\t234,0\t213,1\t000\t11,5\t1\r\n")
@@ -130,7 +125,7 @@ TEST_F(DataFilesTest, TheCurrentDataFileHoldsTheHeaderAndOneLine) {
     fill(record(1439), 5.0f, 7.5f);
     t.app.dataTables.writeCurrentDataFile();
     t.app.dataTables.writeCurrentDataFile();
-    EXPECT_EQ(contents(t.dirPath("zaqdf.txt")),
+    EXPECT_EQ(fileContents(t.dirPath("zaqdf.txt")),
               kTableHeader + "\r\n" +
                   "05/03/2015\t09:04:03\t03\t12\t1013,2\t940,1\t001,5\t000,0\t78,0\t18,50\t05,0\t"
                   "80,0\t01,6\t04,4\t03,0\t07,5\t225\t00,0\t0\r\n");
@@ -142,7 +137,7 @@ TEST_F(DataFilesTest, ASilentStationRewritesTheCurrentDataFileWithRiskOne) {
     for (int i = 0; i < 101; ++i) {
         t.app.link.pumpTick();
     }
-    const QByteArray text = contents(t.dirPath("zaqdf.txt"));
+    const QByteArray text = fileContents(t.dirPath("zaqdf.txt"));
     EXPECT_TRUE(text.endsWith("\t1\r\n")) << text.toStdString();
 }
 
@@ -153,7 +148,7 @@ TEST_F(DataFilesTest, TheClarityRecordOfTheExampleColumnByColumn) {
     // 19.5 mag/arcsec² needs about 2.0 Hz: 2030 mHz with exponent 0.
     t.app.readings.skyMagnitude = 19.5f;
     t.app.clarity.writeClarityFile();
-    const QByteArray r = contents(t.dirPath("cdf.txt"));
+    const QByteArray r = fileContents(t.dirPath("cdf.txt"));
     ASSERT_EQ(r.size(), 104);
     EXPECT_EQ(r.left(22), "2015-03-05 09:05:03.00");
     EXPECT_EQ(r.mid(23, 1), "C");
@@ -195,7 +190,7 @@ TEST_F(DataFilesTest, TheEasyWeatherLineCountsItsWritesAndEndsWithASeparator) {
     record(1379).rainGauge = 1.0f;
     t.feed(exampleDataMessage());
     t.app.easyWeather.writeEasyWeatherFile();
-    const QByteArray first = contents(t.dirPath("easyweather.txt"));
+    const QByteArray first = fileContents(t.dirPath("easyweather.txt"));
     EXPECT_TRUE(
         first.startsWith("0001, 2015-3-5 09:05:03, 2015-3-5 09:05:03, 5, 12, 18.5, 11, "
                          "13.8, -12.8, 1.6, 940.1, 1013.2, 0.8, 3, 2.1, 7, 9,  S, 0, 245.0, "
@@ -204,14 +199,14 @@ TEST_F(DataFilesTest, TheEasyWeatherLineCountsItsWritesAndEndsWithASeparator) {
     EXPECT_TRUE(first.endsWith(QByteArray("00 ").repeated(16) + ", "));
     EXPECT_FALSE(first.contains('\n'));
     t.app.easyWeather.writeEasyWeatherFile();
-    EXPECT_TRUE(contents(t.dirPath("easyweather.txt")).startsWith("0002, "));
+    EXPECT_TRUE(fileContents(t.dirPath("easyweather.txt")).startsWith("0002, "));
 }
 
 TEST_F(DataFilesTest, TheRainSummaryLineCarriesTheDayAndTheYearSoFar) {
     t.app.readings.rainTodayTenths = 124;
     t.app.readings.rainTotalMm = 300;
     t.app.rainSummary.writeRainSummary();
-    EXPECT_EQ(contents(t.dirPath("pluviometria.txt")),
+    EXPECT_EQ(fileContents(t.dirPath("pluviometria.txt")),
               "RESUMEN DE DATOS PLUVIOMETRICOS \r\n"
               "Datos completos si el PC permanece encendido 24h. \r\n"
               "Caso contrario, consultar historico a la estacion. \r\n" +
@@ -223,7 +218,8 @@ TEST_F(DataFilesTest, TheNewRainDayWritesTheSummaryFromTheClosingDay) {
     t.clock.set(QDateTime(QDate(2015, 3, 5), QTime(23, 59)));
     t.feed(withField(exampleDataMessage(), 25, "0124 0300"));
     t.feed(withField(exampleDataMessage(), 25, "0000 0312"));
-    EXPECT_TRUE(contents(t.dirPath("pluviometria.txt")).endsWith("05/03/2015\t12.4\t\t312\r\n"));
+    EXPECT_TRUE(
+        fileContents(t.dirPath("pluviometria.txt")).endsWith("05/03/2015\t12.4\t\t312\r\n"));
 }
 
 }  // namespace

@@ -10,11 +10,6 @@ namespace {
 
 using Q = StationExtremes;
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // A plausible day of the station, and the rain it reports.
 class ExtremesFileTest : public ::testing::Test {
   protected:
@@ -47,7 +42,7 @@ TEST_F(ExtremesFileTest, TheFirstUpdateWithoutAFileTakesTheDayAndWritesTheLine) 
     update();
     EXPECT_THAT(t.lines(), ::testing::Contains("Inicializado fichero: " + file()));
     EXPECT_FALSE(t.app.stationExtremes.stationMaxReceived);
-    EXPECT_EQ(contents(file()),
+    EXPECT_EQ(fileContents(file()),
               "*MES=03 *MHTM=013.8\t*MLTM=-02.5\t*MHHM=095.0\t*MLHM=040.0\t*MHBR=1020.0\t"
               "*MLBR=1010.5\t*MGST=021.3\t*MPCP=245.0\t*YHTM=013.8\t*YLTM=-02.5\t*YHHM=095.0\t"
               "*YLHM=040.0\t*YHBR=1020.0\t*YLBR=1010.5\t*YGST=021.3\t*YPCP=357.0\r\n");
@@ -58,7 +53,7 @@ TEST_F(ExtremesFileTest, TheFirstUpdateWithoutAFileTakesTheDayAndWritesTheLine) 
 // The 60-second tick's conditions, then the plausibility stops: nothing written either way.
 TEST_F(ExtremesFileTest, ImplausibleDaysLeaveTheRecordsAndTheFile) {
     update();
-    const QByteArray before = contents(file());
+    const QByteArray before = fileContents(file());
     day(30.0f, -9.0f, 99, 3, 1030.0f, 1000.0f, 50.0f);
     update();
     EXPECT_THAT(t.lines(), ::testing::Contains(
@@ -67,7 +62,7 @@ TEST_F(ExtremesFileTest, ImplausibleDaysLeaveTheRecordsAndTheFile) {
     update();
     EXPECT_THAT(t.lines(), ::testing::Contains(
                                "05/03/2015 9:07:21 BAROMETRO < 500, no se creó archivo para web."));
-    EXPECT_EQ(contents(file()), before);
+    EXPECT_EQ(fileContents(file()), before);
     EXPECT_FLOAT_EQ(records().month.lowHumidity, 40.0f);
     // At the minute tick a day minimum humidity of 8 or a pressure of 950 is no reason to try.
     day(30.0f, -9.0f, 99, 8, 1030.0f, 1000.0f, 50.0f);
@@ -90,12 +85,12 @@ TEST_P(MonthChangeTest, TheEndedMonthIsArchivedAndItsRecordsRestart) {
     const MonthCase& c = GetParam();
     t.clock.set(QDateTime(c.first, QTime(12, 0)));
     update();
-    const QByteArray ended = contents(file());
+    const QByteArray ended = fileContents(file());
     t.clock.set(QDateTime(c.second, QTime(0, 5)));
     t.app.readings.rainTotalMm = 260;
     day(9.0f, 1.0f, 90, 50, 1015.0f, 1012.0f, 10.0f);
     update();
-    EXPECT_EQ(contents(t.dirPath(c.archive)), ended) << c.name;
+    EXPECT_EQ(fileContents(t.dirPath(c.archive)), ended) << c.name;
     EXPECT_THAT(t.lines(),
                 ::testing::Contains("Salvado fichero de max-min mensual: " + t.dirPath(c.archive)));
     EXPECT_FLOAT_EQ(records().month.highTemperature, 9.0f);
@@ -125,7 +120,7 @@ TEST_F(ExtremesFileTest, ARestartRecoversTheFileEvenWithAKeyMissingAndWideValues
     update();
     EXPECT_THAT(t.lines(), ::testing::Contains("Recuperadas max-min de: " + file()));
     EXPECT_FALSE(QFile::exists(t.dirPath("extremas03.txt")));
-    const QByteArray line = contents(file());
+    const QByteArray line = fileContents(file());
     EXPECT_THAT(line.toStdString(), ::testing::HasSubstr("*MHTM=045.0\t*MLTM=-400.0\t"));
     EXPECT_THAT(line.toStdString(), ::testing::HasSubstr("*MHHM=1000.0\t*MLHM=030.0\t"));
     EXPECT_THAT(line.toStdString(), ::testing::HasSubstr("*MLBR=1010.5\t*MGST=-05.0\t"));

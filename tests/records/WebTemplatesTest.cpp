@@ -10,11 +10,6 @@ namespace {
 
 using Q = StationExtremes;
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -80,7 +75,7 @@ const QByteArray kMeteoclimaticHead =
 
 TEST_F(WebTemplatesTest, MeteoclimaticWithoutACodeFileByteForByte) {
     templates().writeMeteoclimaticTemplate();
-    EXPECT_EQ(contents(meteoclimatic()),
+    EXPECT_EQ(fileContents(meteoclimatic()),
               kMeteoclimaticHead + "*COD=Codigo-Meteoclimatic\r\n" + kMeteoclimaticBody);
     EXPECT_THAT(t.lines(),
                 ::testing::Contains("Iniciado Fichero Meteoclimatic: " + meteoclimatic()));
@@ -96,7 +91,7 @@ TEST_F(WebTemplatesTest, AValidCodeFileIsInsertedAndAnInvalidOneReportedOnce) {
     templates().writeMeteoclimaticTemplate();
     const QByteArray inserted = valid.left(63);
     const QByteArray written = kMeteoclimaticHead + inserted + kMeteoclimaticBody;
-    EXPECT_EQ(contents(meteoclimatic()), written);
+    EXPECT_EQ(fileContents(meteoclimatic()), written);
 
     // "*EOT" at character 50.
     writeBytes(codeFile(), "*COD=ESMAD\r\n" + QByteArray(37, ' ') + "*EOT" + QByteArray(15, ' '));
@@ -104,7 +99,7 @@ TEST_F(WebTemplatesTest, AValidCodeFileIsInsertedAndAnInvalidOneReportedOnce) {
     templates().writeMeteoclimaticTemplate();
     EXPECT_EQ(t.lines().count("Fichero cod_meteoclimatic.txt incorrecto."), 1);
     EXPECT_EQ(t.lines().count("pos:1 EOT: 51"), 2);
-    EXPECT_EQ(contents(meteoclimatic()), written);
+    EXPECT_EQ(fileContents(meteoclimatic()), written);
 }
 
 struct TendencyCase {
@@ -127,7 +122,7 @@ TEST_P(AwekasTest, ThirtyOneLinesWithTheTendencyOfThreeHours) {
         "---\r\n\xBA"
         "C\r\n%\r\nkm/h\r\nhPa\r\nmm\r\nW/m\xB2\r\nmm/h\r\nindex\r\n"
         "Template_V1.5\r\n";
-    EXPECT_EQ(contents(awekas()), expected) << GetParam().name;
+    EXPECT_EQ(fileContents(awekas()), expected) << GetParam().name;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -71,6 +71,12 @@ struct TestContext {
     AppContext app;
 };
 
+// A file's bytes, "<missing>" when it cannot be read.
+inline QByteArray fileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
 // The queue from the newest command down: the order the station receives them.
 inline std::vector<QByteArray> queued(CommandQueue& q) {
     std::vector<QByteArray> order;
