@@ -60,6 +60,7 @@
 #include "station/StationExtremes.h"
 #include "station/StationHooks.h"
 #include "station/StationLink.h"
+#include "station/WeatherDisplayFeed.h"
 #include "ui/Prompter.h"
 
 namespace zaq {
@@ -79,6 +80,7 @@ struct ProgramOptions {
     QString programDirectory = QStringLiteral("./");
     // Replaces /dev/ttyS(n−1) for any port number n ≥ 1.
     QString serialDevice;
+    quint16 wdPort = 5557;
 };
 
 // The program's state for the whole run, owned by the program entry and handed by reference to
@@ -117,6 +119,7 @@ struct AppContext {
     ConfigFile configFile{options.programDirectory + QStringLiteral("zaq.cfg"), configImage,
                           config};
     ActivityLog activityLog{clock, messages, settingsForm, config.graphsDirectory};
+    WeatherDisplayFeed wdFeed{{mainForm, settingsForm, messages, clock, options.wdPort}};
 
     StationFlags flags;
     SafetyState safety;

@@ -22,6 +22,7 @@ QString usageText() {
         "  --version                la version del programa\n\n"
         "Variables de entorno:\n"
         "  ZAQ_SERIAL_DEVICE        como --serial-device\n"
+        "  ZAQ_WD_PORT              el puerto de Weather Display (por defecto, 5557)\n"
         "  ZAQ_SHUTDOWN_COMMAND     la orden de apagado por bateria baja (por defecto,\n"
         "                           systemctl poweroff -i)\n");
 }
@@ -71,6 +72,17 @@ CommandLine readCommandLine(const QStringList& arguments) {
     line.serialDevice = parser.isSet(serialDevice) ? parser.value(serialDevice)
                                                    : qEnvironmentVariable("ZAQ_SERIAL_DEVICE");
     line.programDirectory = parser.value(programDirectory);
+    if (qEnvironmentVariableIsSet("ZAQ_WD_PORT")) {
+        bool ok = false;
+        const uint port = qEnvironmentVariable("ZAQ_WD_PORT").toUInt(&ok);
+        if (!ok || port == 0 || port > 65535) {
+            line.action = CommandLine::Action::Refuse;
+            line.text = QStringLiteral("zaq: ZAQ_WD_PORT no es un puerto valido: ") +
+                        qEnvironmentVariable("ZAQ_WD_PORT");
+            return line;
+        }
+        line.wdPort = static_cast<quint16>(port);
+    }
     return line;
 }
 

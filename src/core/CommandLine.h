@@ -13,11 +13,13 @@ struct CommandLine {
     bool headless = false;
     QString serialDevice;
     QString programDirectory;
+    // The Weather Display feed port (ZAQ_WD_PORT).
+    quint16 wdPort = 5557;
     // For Help, Version and Refuse: what to print (Refuse: one line for standard error).
     QString text;
 };
 
-// Arguments after the program name; the environment gives ZAQ_SERIAL_DEVICE.
+// Arguments after the program name; the environment gives ZAQ_SERIAL_DEVICE and ZAQ_WD_PORT.
 CommandLine readCommandLine(const QStringList& arguments);
 
 // Windows need a display: none is named by QT_QPA_PLATFORM, DISPLAY or WAYLAND_DISPLAY.

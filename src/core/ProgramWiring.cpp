@@ -84,15 +84,20 @@ void ProgramWiring::initGraphStore() {
 void ProgramWiring::writeMonthlyDataLine() {
     app_.dataTables.writeMonthlyDataLine();
 }
+void ProgramWiring::captureByte(unsigned char byte) {
+    app_.wdFeed.captureByte(byte);
+}
+void ProgramWiring::weatherDisplaySendCheck() {
+    app_.wdFeed.weatherDisplaySendCheck();
+}
+void ProgramWiring::startWeatherDisplayFeed() {
+    app_.wdFeed.startWeatherDisplayFeed();
+}
 
 // Stand-ins for the features not built yet, each named after what will take its place.
 
 // The datalogger download.
 void ProgramWiring::handleDumpMessage(const QByteArray&) {}
-// The Weather Display feed.
-void ProgramWiring::captureByte(unsigned char) {}
-void ProgramWiring::weatherDisplaySendCheck() {}
-void ProgramWiring::startWeatherDisplayFeed() {}
 // The automation object: no client yet.
 bool ProgramWiring::automationConnected() const {
     return false;

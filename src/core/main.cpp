@@ -51,7 +51,7 @@ int run(const zaq::CommandLine& args, const QString& programDirectory, zaq::Prom
     zaq::ChartPicturesView chartPictures;
     zaq::CommandShutdown shutdown;
     zaq::AppContext app({clock, prompter, pinger, sound, chartPictures, shutdown},
-                        {programDirectory, args.serialDevice});
+                        {programDirectory, args.serialDevice, args.wdPort});
     messages = &app.messages;
     if (headless != nullptr) {
         headless->attach(app.messages);

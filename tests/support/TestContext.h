@@ -17,7 +17,7 @@ struct TestContext {
     // The charts are drawn by the fake unless the test hands in the real drawing.
     explicit TestContext(QString serialDevice = {}, ChartPictures* chartPictures = nullptr)
         : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown},
-              {dir.path() + u'/', std::move(serialDevice)}) {
+              {dir.path() + u'/', std::move(serialDevice), 0}) {
         keepFilesInside();
     }
 
