@@ -217,6 +217,49 @@ TEST_F(SimulatedStationTest, SpeedChangesAndUnknownCommands) {
     EXPECT_THAT(sent, ElementsAre("(57K6 bps)", "(9K6 bps)"));
 }
 
+// The records of the WMR968-compatible option: two after every other live message, each a whole
+// record with its checksum and without the framing bytes of the text messages.
+TEST_F(SimulatedStationTest, Wmr968RecordsFollowEveryOtherLiveMessageWhileSwitchedOn) {
+    pc("(\xF1)(\xD1"
+       "001)(\xF1)");
+    EXPECT_THAT(sent, ElementsAre("(\xD1"
+                                  "000)",
+                                  "(\xD1"
+                                  "001)",
+                                  "(\xD1"
+                                  "001)"));
+    std::vector<QByteArray> records;
+    for (int i = 0; i < 4; ++i) {
+        sent.clear();
+        station.sendLive(now);
+        ASSERT_TRUE(parseLayout(sent.front()));
+        records.insert(records.end(), sent.begin() + 1, sent.end());
+    }
+    ASSERT_EQ(records.size(), 4u);
+    // Readings whose digits are the framing bytes' codes (0x28, 0x29) keep out of them too.
+    StationReading framingDigits;
+    for (int v = 270; v < 300; ++v) {
+        framingDigits.temperatureX10 = framingDigits.humidityX10 = framingDigits.windX10 = v;
+        records.push_back(MessageComposer::wmr968Record(framingDigits, v));
+    }
+    for (const QByteArray& record : records) {
+        ASSERT_GE(record.size(), 9);
+        EXPECT_TRUE(record.startsWith("\xFF\xFF"));
+        EXPECT_FALSE(record.contains('(') || record.contains(')'));
+        int sum = 0;
+        for (const char c : record.chopped(1)) {
+            sum += static_cast<unsigned char>(c);
+        }
+        EXPECT_EQ(sum & 0xFF, static_cast<unsigned char>(record.back()));
+    }
+    pc("(\xD1"
+       "000)");
+    sent.clear();
+    station.sendLive(now);
+    station.sendLive(now);
+    EXPECT_EQ(sent.size(), 2u);
+}
+
 TEST_F(SimulatedStationTest, ThermometerOffGivesTheHeaterLetterP) {
     station.setThermometer(false);
     EXPECT_EQ(live().heater, 'p');

@@ -12,7 +12,94 @@ char signOf(int v) {
     return v < 0 ? '-' : '+';
 }
 
+// Two decimal digits in one byte.
+char bcd(int v) {
+    v = std::abs(v) % 100;
+    return static_cast<char>((v / 10) << 4 | (v % 10));
+}
+
+bool framing(char c) {
+    return c == '(' || c == ')';
+}
+
+char checksum(const QByteArray& record) {
+    int sum = 0;
+    for (const char c : record) {
+        sum += static_cast<unsigned char>(c);
+    }
+    return static_cast<char>(sum & 0xFF);
+}
+
+// The framing bytes would cut a text message short; the firmware keeps them out of its records,
+// checksum included, by nudging the status byte.
+void keepFramingOut(QByteArray& record) {
+    for (char& c : record) {
+        if (framing(c)) {
+            c = static_cast<char>(c ^ 0x40);
+        }
+    }
+    while (framing(checksum(record)) || framing(record[3])) {
+        record[3] = static_cast<char>(record[3] + 1);
+    }
+}
+
 }  // namespace
+
+QByteArray MessageComposer::wmr968Record(const StationReading& r, int sequence) {
+    QByteArray record("\xFF\xFF", 2);
+    switch (sequence % 4) {
+        case 0:  // wind: direction, gust, mean, chill
+            record += '\x00';
+            record += bcd(r.directionDeg % 100);
+            record += bcd(r.directionDeg / 100);
+            record += bcd(r.windX10 / 36);
+            record += bcd(r.windX10 / 3600);
+            record += bcd(r.windMeanKmh * 10 / 36);
+            record += bcd(r.windMeanKmh / 360);
+            record += bcd(r.temperatureX10 / 10);
+            break;
+        case 1:  // rain: rate, total, yesterday, date of reset
+            record += '\x01';
+            record += '\x00';
+            record += bcd(0);
+            record += bcd(r.rainTodayTenths / 10);
+            record += bcd(r.rainTodayTenths / 1000);
+            record += bcd(r.rainTotalMm);
+            record += bcd(r.rainTotalMm / 100);
+            record += bcd(0);
+            record += bcd(0);
+            record += bcd(1);
+            record += bcd(1);
+            record += bcd(26);
+            record += '\x00';
+            break;
+        case 2:  // outdoor temperature, humidity and dew point
+            record += '\x03';
+            record += '\x00';
+            record += bcd(r.temperatureX10);
+            record +=
+                static_cast<char>(bcd(r.temperatureX10 / 100) | (r.temperatureX10 < 0 ? 0x80 : 0));
+            record += bcd(r.humidityX10 / 10);
+            record += bcd(r.dewPointX10 / 10);
+            break;
+        default:  // barometer and forecast
+            record += '\x05';
+            record += '\x00';
+            record += bcd(r.temperatureX10);
+            record += bcd(r.temperatureX10 / 100);
+            record += bcd(r.humidityX10 / 10);
+            record += bcd(r.dewPointX10 / 10);
+            record += bcd(r.pressureAbsX10 / 10);
+            record += bcd(r.pressureAbsX10 / 1000);
+            record += '\x20';
+            record += bcd(r.pressureSeaX10 / 10);
+            record += bcd(r.pressureSeaX10 / 1000);
+            break;
+    }
+    keepFramingOut(record);
+    record += checksum(record);
+    return record;
+}
 
 StationReading MessageComposer::clamped(StationReading r) {
     // 4.0 and 4.1 V would be the bytes '(' and ')', which end the framing; the firmware stops

@@ -16,6 +16,9 @@ class MessageComposer {
     static QByteArray clockText(const QTime& time);
     // Keeps every value inside the width and range of its field.
     static StationReading clamped(StationReading reading);
+    // One WMR968-compatible binary record ("\xFF\xFF", type, payload, checksum): wind, rain,
+    // outdoor thermo-hygro or barometer, chosen by `sequence`.
+    static QByteArray wmr968Record(const StationReading& reading, int sequence);
     // Exponent digit and four-digit mantissa of a sky-sensor frequency in hertz.
     static void encodeSkyFrequency(double hz, int& exponent, int& mantissa);
 };

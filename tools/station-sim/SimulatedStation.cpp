@@ -51,6 +51,7 @@ SimulatedStation::SimulatedStation(WeatherModel& model, Options options, Output 
       options_(options),
       output_(std::move(output)),
       note_(std::move(note)),
+      wmr968_(options.wmr968),
       rainTotalMm_(options.rainTotalMm) {}
 
 char SimulatedStation::heaterLetter(const Weather& w) const {
@@ -154,6 +155,17 @@ void SimulatedStation::sendLive(const QDateTime& now) {
     const StationReading reading = encode(w, now);
     store(reading);
     send(MessageComposer::dataMessage(reading), now);
+    sendWmr968Records(reading, now);
+}
+
+// Between the text messages, every other one: a record's capture window on the PC lasts just over
+// a second, so each window holds one record group and the texts around it.
+void SimulatedStation::sendWmr968Records(const StationReading& reading, const QDateTime& now) {
+    if (!wmr968_ || liveCount_++ % 2 != 0) {
+        return;
+    }
+    send(MessageComposer::wmr968Record(reading, recordCount_++), now);
+    send(MessageComposer::wmr968Record(reading, recordCount_++), now);
 }
 
 void SimulatedStation::checkWatchdog(const QDateTime& now) {
@@ -243,6 +255,20 @@ void SimulatedStation::handleCommand(const QByteArray& command, const QDateTime&
                (command[3] == 'n' || command[3] == 'f')) {
         (command[3] == 'n' ? timerOn_ : timerOff_) = command.mid(4, 4);
         send(command, now);
+    } else if (command ==
+                   "(\xD1"
+                   "001)" ||
+               command ==
+                   "(\xD1"
+                   "000)") {
+        wmr968_ = command[2] == '0' && command[4] == '1';
+        send(command, now);
+    } else if (command == "(\xF1)") {
+        send(wmr968_ ? "(\xD1"
+                       "001)"
+                     : "(\xD1"
+                       "000)",
+             now);
     } else if (command == "(&057)") {
         send("(57K6 bps)", now);
     } else if (command == "(&009)") {

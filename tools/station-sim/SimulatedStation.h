@@ -21,6 +21,8 @@ class SimulatedStation {
     struct Options {
         int pcWaitSeconds = 60;
         double rainTotalMm = 245;
+        // The WMR968-compatible records from the start ("(Ñ001)" switches them too).
+        bool wmr968 = false;
     };
 
     static constexpr int kBlocks = 288;
@@ -60,6 +62,7 @@ class SimulatedStation {
     void openRoof(char letter, const QDateTime& now);
     void closeRoof(const QDateTime& now, const QByteArray& notice);
     QByteArray relayHours() const;
+    void sendWmr968Records(const StationReading& reading, const QDateTime& now);
 
     WeatherModel& model_;
     Options options_;
@@ -70,6 +73,9 @@ class SimulatedStation {
     HeaterMode heater_ = HeaterMode::Dew;
     bool thermometer_ = true;
     bool timerRunning_ = false;
+    bool wmr968_ = false;
+    int liveCount_ = 0;
+    int recordCount_ = 0;
     QByteArray timerOn_ = "2215";
     QByteArray timerOff_ = "2245";
 

@@ -42,8 +42,10 @@ constexpr const char* kDescription =
     "\n"
     "It sends a live data message every --interval seconds, answers the PC's commands "
     "((y), (@01373), (@t0000), (X001), (X000), (X007), (S000), (S004), (S005), (S008), "
-    "(S009), (s), (Son hhmm), (Sof hhmm), (&057), (&009), ( )), and closes an open roof "
-    "when the PC's presence stops for longer than --pc-wait seconds.\n"
+    "(S009), (s), (Son hhmm), (Sof hhmm), (&057), (&009), (Ñ001), (Ñ000), (ñ), ( )), and "
+    "closes an open roof when the PC's presence stops for longer than --pc-wait seconds. "
+    "With --wmr968, or after (Ñ001), every other live message is followed by two "
+    "WMR968-compatible binary records (0xFF 0xFF, type, payload, checksum).\n"
     "\n"
     "Scenario file, one step a line, times counted from the start (90, 90s, 1m30s, 1h, "
     "500ms), '#' starts a comment:\n"
@@ -67,7 +69,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("zaq-station-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     const QCommandLineOption tcp(QStringLiteral("tcp"), "Listen on TCP PORT (0: any free port).",
                                  QStringLiteral("PORT"));
@@ -86,8 +88,11 @@ int main(int argc, char** argv) {
                                       QStringLiteral("DEG"), QStringLiteral("40.4"));
     const QCommandLineOption longitude(QStringLiteral("longitude"), "Site longitude, degrees east.",
                                        QStringLiteral("DEG"), QStringLiteral("-3.7"));
+    const QCommandLineOption wmr968(QStringLiteral("wmr968"),
+                                    "Send WMR968-compatible binary records from the start.");
     const QCommandLineOption quiet(QStringLiteral("quiet"), "Do not log the traffic.");
-    parser.addOptions({tcp, bind, pty, interval, pcWait, scenario, latitude, longitude, quiet});
+    parser.addOptions(
+        {tcp, bind, pty, interval, pcWait, scenario, latitude, longitude, wmr968, quiet});
     parser.process(app);
 
     const bool logging = !parser.isSet(quiet);
@@ -135,7 +140,7 @@ int main(int argc, char** argv) {
     zaqsim::WeatherModel model(
         {parser.value(latitude).toDouble(), parser.value(longitude).toDouble(), 620});
     zaqsim::SimulatedStation station(
-        model, {parser.value(pcWait).toInt(), 245},
+        model, {parser.value(pcWait).toInt(), 245, parser.isSet(wmr968)},
         [&](const QByteArray& bytes) {
             log(QStringLiteral("-> ") + printable(bytes));
             link->write(bytes);
