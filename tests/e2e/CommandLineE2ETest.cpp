@@ -13,8 +13,9 @@ struct CommandCase {
     const char* name;
     QStringList arguments;
     int exitCode;
-    const char* stdoutHas;  // empty: nothing on standard output
-    const char* stderrHas;  // empty: nothing on standard error
+    const char* stdoutHas;         // empty: nothing on standard output
+    const char* stderrHas;         // empty: nothing on standard error
+    const char* wdPort = nullptr;  // ZAQ_WD_PORT, when set
 };
 
 class CommandLineE2ETest : public ::testing::TestWithParam<CommandCase> {};
@@ -28,6 +29,9 @@ TEST_P(CommandLineE2ETest, AnswersWithoutADisplay) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         env.remove(name);
+    }
+    if (c.wdPort != nullptr) {
+        env.insert("ZAQ_WD_PORT", c.wdPort);
     }
     zaq.setProcessEnvironment(env);
     zaq.start(ZAQ_PROGRAM, c.arguments);
@@ -55,6 +59,13 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"Help", {"--help"}, 0, "--program-directory DIR", ""},
         CommandCase{"HelpListsTheEnvironment", {"--help"}, 0, "ZAQ_SERIAL_DEVICE", ""},
         CommandCase{"HelpListsTheShutdownCommand", {"--help"}, 0, "ZAQ_SHUTDOWN_COMMAND", ""},
+        CommandCase{"HelpListsTheWeatherDisplayPort", {"--help"}, 0, "ZAQ_WD_PORT", ""},
+        CommandCase{"BadWeatherDisplayPort",
+                    {"--headless"},
+                    2,
+                    "",
+                    "ZAQ_WD_PORT no es un puerto valido: 70000",
+                    "70000"},
         CommandCase{"Version", {"--version"}, 0, "zaq 0.1.0.0\n", ""},
         CommandCase{"UnknownOption", {"--colour"}, 2, "", "colour"},
         CommandCase{"StrayArgument", {"estacion"}, 2, "", "estacion"},

@@ -37,8 +37,8 @@ E2eRun::~E2eRun() {
     }
 }
 
-quint16 E2eRun::startSimulator(bool tcp, const QString& scenario) {
-    QStringList args = {"--interval", "1"};
+quint16 E2eRun::startSimulator(bool tcp, const QString& scenario, const QStringList& options) {
+    QStringList args = QStringList{"--interval", "1"} + options;
     if (!scenario.isEmpty()) {
         QFile file(dir() + "/scenario.txt");
         file.open(QIODevice::WriteOnly);
@@ -65,7 +65,8 @@ quint16 E2eRun::startSimulator(bool tcp, const QString& scenario) {
     return 0;
 }
 
-void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs) {
+void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs,
+                                const std::function<void(ConfigImage&)>& adjust) {
     using namespace cfglayout;
     ConfigImage image;
     image.writeFlag(kMaster, master);
@@ -79,6 +80,9 @@ void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, boo
     image.writeZeroTerminated(kStationAddress, kHostSpaces, kStationAddressMax, "127.0.0.1");
     image.writeText(kStationPort, kPortWidth, QString::number(port));
     image.writeText(kStationName, kStationNameWidth, "Prueba");
+    if (adjust) {
+        adjust(image);
+    }
     Configuration unused;
     ConfigFile(dir() + "/zaq.cfg", image, unused).writeConfiguration();
 }
@@ -89,6 +93,7 @@ void E2eRun::startZaq(const QString& serialDevice, bool headless) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("ZAQ_SERIAL_DEVICE");
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert(zaqEnvironment_);
     zaq_.setProcessEnvironment(env);
     QStringList args = {"--serial-device", serialDevice, "--program-directory", dir()};
     if (headless) {
@@ -108,6 +113,15 @@ qint64 E2eRun::signalZaq(int signal, int withinMs) {
     }
     collect();
     return waited.elapsed();
+}
+
+int E2eRun::zaqExitCode(int withinMs) {
+    runFor(clock_.elapsed() + withinMs, [this] { return zaq_.state() == QProcess::NotRunning; });
+    if (zaq_.state() != QProcess::NotRunning) {
+        return -1;
+    }
+    collect();
+    return zaq_.exitStatus() == QProcess::NormalExit ? zaq_.exitCode() : -1;
 }
 
 void E2eRun::collect() {
@@ -164,6 +178,30 @@ std::vector<E2eRun::Line> E2eRun::received() const {
         }
     }
     return commands;
+}
+
+// The simulator writes printable bytes as they are and every other byte as \xHH.
+std::vector<E2eRun::Line> E2eRun::sent() const {
+    std::vector<Line> writes;
+    for (const Line& line : simLines_) {
+        const qsizetype at = line.text.indexOf(" -> ");
+        if (at < 0) {
+            continue;
+        }
+        const QTime logged = QTime::fromString(line.text.left(12), "HH:mm:ss.zzz");
+        const QString shown = line.text.mid(at + 4);
+        QString bytes;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (shown.mid(i, 2) == "\\x" && i + 3 < shown.size()) {
+                bytes += QChar(shown.mid(i + 2, 2).toUShort(nullptr, 16));
+                i += 3;
+            } else {
+                bytes += shown[i];
+            }
+        }
+        writes.push_back({line.ms, bytes, logged.isValid() ? logged.msecsSinceStartOfDay() : -1});
+    }
+    return writes;
 }
 
 int E2eRun::outputCount(const QString& text) const {

@@ -5,7 +5,12 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <vector>
+
+namespace zaq {
+class ConfigImage;
+}
 
 namespace zaq::test {
 
@@ -27,14 +32,22 @@ class E2eRun {
     QString dir() const { return dir_.path(); }
 
     // The simulator; returns the TCP port it listens on (0 for a pseudo-terminal).
-    quint16 startSimulator(bool tcp, const QString& scenario);
-    // zaq.cfg for the station link: network mode on the given port, or the serial line.
-    void writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs = false);
+    quint16 startSimulator(bool tcp, const QString& scenario, const QStringList& options = {});
+    // zaq.cfg for the station link: network mode on the given port, or the serial line; `adjust`
+    // sets what else the run needs.
+    void writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs = false,
+                            const std::function<void(ConfigImage&)>& adjust = {});
+    // For the next start of zaq.
+    void setZaqEnvironment(const QString& name, const QString& value) {
+        zaqEnvironment_.insert(name, value);
+    }
     // With windows (on the offscreen platform) when `headless` is false.
     void startZaq(const QString& serialDevice, bool headless = true);
     // Sends a signal to zaq; returns the milliseconds it took to end, or -1 if it still runs
     // after `withinMs`.
     qint64 signalZaq(int signal, int withinMs);
+    // zaq's exit code once it has ended within `withinMs` of running both, or -1.
+    int zaqExitCode(int withinMs);
     QString ttyLink() const { return dir_.path() + "/ttyZAQ"; }
 
     // Runs both until `ms` have passed since zaq started, or `until` returns true.
@@ -45,6 +58,8 @@ class E2eRun {
     const std::vector<Line>& output() const { return output_; }
     // The commands the station received, in order, with both times.
     std::vector<Line> received() const;
+    // What the station sent, one write a line, its bytes as they went out, with both times.
+    std::vector<Line> sent() const;
     int outputCount(const QString& text) const;
     int outputCountEndingWith(const QString& text) const;
     QStringList logEntries() const;
@@ -56,6 +71,7 @@ class E2eRun {
     QProcess sim_;
     QProcess zaq_;
     QElapsedTimer clock_;
+    QProcessEnvironment zaqEnvironment_;
     QByteArray zaqPartial_;
     QByteArray simPartial_;
     std::vector<Line> output_;

@@ -27,12 +27,14 @@ void onSignal(int) {
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
 }
 
-// Readable form of the line's bytes: printable text as it is, the rest as \xHH.
+// Readable form of the line's bytes: printable text as it is, the rest (and the backslash) as
+// \xHH.
 QString printable(const QByteArray& bytes) {
     QString text;
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        text += (b >= 0x20 && b < 0x7F) ? QString(QChar(b)) : QString::asprintf("\\x%02X", b);
+        text += (b >= 0x20 && b < 0x7F && b != '\\') ? QString(QChar(b))
+                                                     : QString::asprintf("\\x%02X", b);
     }
     return text;
 }
