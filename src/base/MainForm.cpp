@@ -6,6 +6,7 @@ MainForm::MainForm() {
     PMagnitud.hint = QStringLiteral("mag/arc sg2 ");
     PVFuente.hint = QStringLiteral("Tension estimada en la bateria.");
     PTecho.hint = QStringLiteral("Estado Rele Techo. Boton derecho para forzar limites.");
+    LledCOM.hint = QStringLiteral("En verde: zaq.Weather.Connected = true");
     PCalentar.hint = QStringLiteral("Estado Rele Calentadores. Boton derecho para cambiar.");
     Lhon.hint = QStringLiteral("Configurar timer on: (Son2215)");
     Lhoraoff.hint = QStringLiteral("Configurar timer off: (Sof2245)");

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "automation/WeatherService.h"
 #include "base/ActivityLog.h"
 #include "base/Clock.h"
 #include "base/Configuration.h"
@@ -196,6 +197,8 @@ struct AppContext {
         {link, startup, alarms, queue, messages, flags, mainForm, settingsForm, timerDuties, roof}};
     MessagesActions messagesActions{
         {messagesForm, messages, settingsForm, config, queue, prompter, clock}};
+    WeatherService weather{{readings, safety, lastDataMessage, mainForm, settingsForm, queue,
+                            messages, [this](const QByteArray& b) { wiring.feedStationBytes(b); }}};
     MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
 };
 

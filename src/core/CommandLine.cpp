@@ -18,6 +18,10 @@ QString usageText() {
         "                           /dev/ttyS(n-1))\n"
         "  --program-directory DIR  directorio de zaq.cfg y de los ficheros del\n"
         "                           programa (por defecto, el directorio actual)\n"
+        "  /RegServer               registra zaq.Weather en D-Bus y termina\n"
+        "  /UnregServer             borra ese registro y termina\n"
+        "  /Automation              iniciado para un cliente de zaq.Weather: termina\n"
+        "                           cuando el ultimo cliente deja el bus\n"
         "  --help                   esta ayuda\n"
         "  --version                la version del programa\n\n"
         "Variables de entorno:\n"
@@ -29,7 +33,7 @@ QString usageText() {
 
 }  // namespace
 
-CommandLine readCommandLine(const QStringList& arguments) {
+CommandLine readCommandLine(QStringList arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption headless(QStringLiteral("headless"));
@@ -42,6 +46,7 @@ CommandLine readCommandLine(const QStringList& arguments) {
     parser.addOptions({headless, serialDevice, programDirectory, help, version});
 
     CommandLine line;
+    line.server = takeServerSwitches(arguments);
     if (!parser.parse(QStringList{QStringLiteral("zaq")} + arguments)) {
         line.action = CommandLine::Action::Refuse;
         const QStringList unknown = parser.unknownOptionNames();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "automation/ServerRegistration.h"
+
 namespace zaq {
 
 // The program's command line, read before any window exists.
@@ -11,6 +13,7 @@ struct CommandLine {
 
     Action action = Action::Run;
     bool headless = false;
+    ServerSwitch server = ServerSwitch::Register;
     QString serialDevice;
     QString programDirectory;
     // The Weather Display feed port (ZAQ_WD_PORT).
@@ -20,7 +23,7 @@ struct CommandLine {
 };
 
 // Arguments after the program name; the environment gives ZAQ_SERIAL_DEVICE and ZAQ_WD_PORT.
-CommandLine readCommandLine(const QStringList& arguments);
+CommandLine readCommandLine(QStringList arguments);
 
 // Windows need a display: none is named by QT_QPA_PLATFORM, DISPLAY or WAYLAND_DISPLAY.
 bool displayMissing();

@@ -84,6 +84,9 @@ void ProgramWiring::initGraphStore() {
 void ProgramWiring::writeMonthlyDataLine() {
     app_.dataTables.writeMonthlyDataLine();
 }
+bool ProgramWiring::automationConnected() const {
+    return app_.weather.automationConnected();
+}
 void ProgramWiring::captureByte(unsigned char byte) {
     app_.wdFeed.captureByte(byte);
 }
@@ -98,10 +101,6 @@ void ProgramWiring::startWeatherDisplayFeed() {
 
 // The datalogger download.
 void ProgramWiring::handleDumpMessage(const QByteArray&) {}
-// The automation object: no client yet.
-bool ProgramWiring::automationConnected() const {
-    return false;
-}
 // The cameras.
 void ProgramWiring::startCameraCycles() {}
 // The banner and the chart pictures.

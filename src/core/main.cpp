@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
@@ -11,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+#include "automation/ServerRegistration.h"
+#include "automation/WeatherObject.h"
 #include "core/AlsaSoundPlayer.h"
 #include "core/AppContext.h"
 #include "core/CommandLine.h"
@@ -38,7 +41,8 @@ struct Windows {
     std::unique_ptr<zaq::PlaceholderWindow> summary;
 };
 
-int run(const zaq::CommandLine& args, const QString& programDirectory, zaq::Prompter& prompter,
+int run(const zaq::CommandLine& args, const QString& programDirectory,
+        const QString& registrationFailure, zaq::Prompter& prompter,
         zaq::HeadlessPrompter* headless) {
     zaq::SystemClock clock;
     zaq::MessagesList* messages = nullptr;
@@ -67,6 +71,17 @@ int run(const zaq::CommandLine& args, const QString& programDirectory, zaq::Prom
         });
     }
 
+    if (!registrationFailure.isEmpty()) {
+        app.messages.addMessage(QStringLiteral("zaq.Weather sin registrar: ") +
+                                registrationFailure);
+    }
+    // A program started for a client ends with its last client, as the signals end it.
+    zaq::WeatherObject weatherObject(app.weather, app.messages,
+                                     args.server == zaq::ServerSwitch::Automation
+                                         ? std::function<void()>([] { QCoreApplication::exit(0); })
+                                         : std::function<void()>());
+    weatherObject.publish();
+
     zaq::WindowConstruction construction(app);
     Windows windows;
     construction.constructMainWindow();
@@ -92,6 +107,42 @@ int run(const zaq::CommandLine& args, const QString& programDirectory, zaq::Prom
 // The text to a stream as UTF-8.
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toUtf8().constData(), stream);
+}
+
+QString programPath(const char* argv0) {
+    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return exe.isEmpty() ? QFileInfo(QString::fromLocal8Bit(argv0)).absoluteFilePath() : exe;
+}
+
+// The automation server's registration, as its switches ask; returns the exit code when the
+// program ends here.
+std::optional<int> registerAsAsked(const zaq::CommandLine& args, const QString& programDirectory,
+                                   const char* argv0, QString& failure) {
+    const auto files = zaq::RegistrationFiles::fromEnvironment();
+    QString directory = programDirectory;
+    directory.chop(1);
+    switch (args.server) {
+        case zaq::ServerSwitch::RegServer:
+        case zaq::ServerSwitch::Register:
+            if (!zaq::registerServer(files, programPath(argv0), directory, failure) &&
+                args.server == zaq::ServerSwitch::RegServer) {
+                print(stderr, QStringLiteral("zaq: ") + failure + u'\n');
+                return 1;
+            }
+            break;
+        case zaq::ServerSwitch::UnregServer:
+            if (!zaq::unregisterServer(files, failure)) {
+                print(stderr, QStringLiteral("zaq: ") + failure + u'\n');
+                return 1;
+            }
+            return 0;
+        case zaq::ServerSwitch::Automation:
+            break;
+    }
+    if (args.server == zaq::ServerSwitch::RegServer) {
+        return 0;
+    }
+    return std::nullopt;
 }
 
 // The program directory: the one given, made current so that "./" names it, or the current one.
@@ -123,14 +174,19 @@ int main(int argc, char** argv) {
         case zaq::CommandLine::Action::Run:
             break;
     }
-    if (!args.headless && zaq::displayMissing()) {
-        print(stderr, zaq::noDisplayText() + u'\n');
-        return 2;
-    }
     const auto programDirectory = chooseProgramDirectory(args.programDirectory);
     if (!programDirectory) {
         print(stderr, QStringLiteral("zaq: no se puede usar el directorio ") +
                           args.programDirectory + u'\n');
+        return 2;
+    }
+    // Registration needs no display: it comes before any window.
+    QString registrationFailure;
+    if (const auto ended = registerAsAsked(args, *programDirectory, argv[0], registrationFailure)) {
+        return *ended;
+    }
+    if (!args.headless && zaq::displayMissing()) {
+        print(stderr, zaq::noDisplayText() + u'\n');
         return 2;
     }
     try {
@@ -140,13 +196,13 @@ int main(int argc, char** argv) {
             QApplication application(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
             zaq::HeadlessPrompter prompter;
-            return run(args, *programDirectory, prompter, &prompter);
+            return run(args, *programDirectory, registrationFailure, prompter, &prompter);
         }
         QApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("ZAQ"));
         zaq::PrompterView prompter;
         try {
-            return run(args, *programDirectory, prompter, nullptr);
+            return run(args, *programDirectory, registrationFailure, prompter, nullptr);
         } catch (const std::exception& error) {
             QMessageBox::critical(nullptr, QStringLiteral("ZAQ"),
                                   QString::fromLocal8Bit(error.what()));

@@ -30,6 +30,8 @@ TEST_P(CommandLineE2ETest, AnswersWithoutADisplay) {
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         env.remove(name);
     }
+    env.insert("XDG_CONFIG_HOME", dir.path() + "/config");
+    env.insert("XDG_DATA_HOME", dir.path() + "/data");
     if (c.wdPort != nullptr) {
         env.insert("ZAQ_WD_PORT", c.wdPort);
     }

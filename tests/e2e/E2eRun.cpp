@@ -93,6 +93,11 @@ void E2eRun::startZaq(const QString& serialDevice, bool headless) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("ZAQ_SERIAL_DEVICE");
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    // An ordinary start registers the automation server: here, not in the user's home. Without a
+    // bus of the test's own, none at all.
+    env.insert("XDG_CONFIG_HOME", dir() + "/config");
+    env.insert("XDG_DATA_HOME", dir() + "/data");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     env.insert(zaqEnvironment_);
     zaq_.setProcessEnvironment(env);
     QStringList args = {"--serial-device", serialDevice, "--program-directory", dir()};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <stdexcept>
+
+namespace zaq {
+
+class CommandQueue;
+class MainForm;
+class MessagesList;
+class SettingsForm;
+struct CurrentReadings;
+struct LastDataMessage;
+struct SafetyState;
+
+// What an automation surface reports when a member cannot do its work; the text is the
+// program's own, for the client to show.
+class WeatherError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The one home of the rules every automation surface shares: each reading as the automation
+// object gives it, the safety verdict, the roof (sky-blue `PTecho` only) and the station
+// commands. It keeps no state of its own beyond `automationConnected`: every read is of the
+// program's state at the moment of the call.
+class WeatherService {
+  public:
+    struct Deps {
+        const CurrentReadings& readings;
+        const SafetyState& safety;
+        const LastDataMessage& lastMessage;
+        MainForm& main;
+        SettingsForm& settings;
+        CommandQueue& queue;
+        MessagesList& messages;
+        // The station's bytes into the dispatcher, as if they had been received.
+        std::function<void(const QByteArray&)> feedStationBytes;
+    };
+
+    explicit WeatherService(Deps deps) : d_(std::move(deps)) {}
+
+    double ambientTemperature() const;
+    bool safe() const;
+    double clouds() const;
+    int skyQuality() const;
+    bool precipitation() const;
+    static QString name();
+    QString mensajeZaq() const;
+    double barometricPressure() const;
+    int dewPoint() const;
+    int relativeHumidity() const;
+    int windDirection() const;
+    int windVelocity() const;
+    bool connected() const;
+    void setConnected(bool on) { automationConnected_ = on; }
+    void openShutter();
+    void closeShutter();
+    int shutterStatus() const;
+    double skyMagnitude() const;
+    void setupDialog();
+    void mensajeCor(const QString& text);
+
+    // Written only by the Connected write; the "COM" indicator shows it.
+    bool automationConnected() const { return automationConnected_; }
+
+  private:
+    bool roofOpen() const;
+
+    Deps d_;
+    bool automationConnected_ = false;
+};
+
+}  // namespace zaq
