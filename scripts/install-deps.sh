@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libcurl4-openssl-dev
   libasound2-dev libsndfile1-dev
-  dbus dbus-x11
+  dbus dbus-x11 libglib2.0-bin
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
   locales

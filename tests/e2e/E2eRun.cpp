@@ -139,8 +139,12 @@ void E2eRun::collect() {
             partial.remove(0, end + 1);
         }
     };
-    split(zaqPartial_, zaq_.readAllStandardOutput(), output_);
-    split(simPartial_, sim_.readAllStandardError(), simLines_);
+    if (zaq_.isOpen()) {
+        split(zaqPartial_, zaq_.readAllStandardOutput(), output_);
+    }
+    if (sim_.isOpen()) {
+        split(simPartial_, sim_.readAllStandardError(), simLines_);
+    }
 }
 
 void E2eRun::runFor(qint64 ms, const std::function<bool()>& until) {
