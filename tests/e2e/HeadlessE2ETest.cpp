@@ -126,6 +126,7 @@ TEST(HeadlessE2ETest, ListenOnlyPcSendsNothingAndDoesNotRestart) {
     expectSilenceHandledOnce(run, false);
 }
 
+// Neither a serial device nor a session bus: each is said once, and the program runs on.
 TEST(HeadlessE2ETest, AMissingSerialDeviceDisablesTheMasterLine) {
     E2eRun run;
     run.writeConfiguration(false, 0, true);
@@ -135,6 +136,7 @@ TEST(HeadlessE2ETest, AMissingSerialDeviceDisablesTheMasterLine) {
     run.stop();
     EXPECT_EQ(run.outputCount(expected), 1);
     EXPECT_THAT(run.logEntries(), Contains(expected + " "));
+    EXPECT_EQ(run.outputCount("Sin bus de sesion D-Bus: zaq.Weather no esta disponible."), 1);
 }
 
 }  // namespace

@@ -160,6 +160,14 @@ TEST_F(ViewTest, MainWindowBeforeAndAfterLiveMessagesFitsALaptopScreen) {
     QLabel* wind = labelShowing(window, "Anemometro Km/h:");
     ASSERT_NE(wind, nullptr);
     EXPECT_EQ(wind->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    // An automation client said Connected = true: "COM" turns green at the next pump tick.
+    t.app.weather.setConnected(true);
+    t.app.link.pumpTick();
+    window.refresh();
+    QLabel* com = labelShowing(window, "COM");
+    ASSERT_NE(com, nullptr);
+    EXPECT_EQ(com->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(com->toolTip(), "En verde: zaq.Weather.Connected = true");
     screenshot(window, "main-after-data");
 }
 
