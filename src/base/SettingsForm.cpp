@@ -23,6 +23,9 @@ SettingsForm::SettingsForm() {
     CBAperturaAuto.hint =
         QStringLiteral("La apertura se activa sola siempre que los limites lo permitan.");
     EK2Anem_term.visible = false;
+    GBNiveles.hint = QStringLiteral(
+        "Para actualizar valor la casilla debe estar amarilla. Poner a 0 para desactivar.");
+    GBCalibracion.hint = QStringLiteral("Para actualizar valor la casilla debe estar amarilla.");
 }
 
 }  // namespace zaq

@@ -82,8 +82,8 @@ struct SettingsForm {
     Edit EAltura_Bar{{}, colours::buttonFace};
     Edit EOffset_UV{{}, colours::buttonFace};
     Edit EKAnem_mec{{}, colours::buttonFace};
-    CheckBox CBtx20{QStringLiteral("TX20 :")};
-    CheckBox CBoregon{QStringLiteral("WR918")};
+    CheckBox CBtx20;  // its row label "TX20 :" marks it
+    CheckBox CBoregon;  // its row label "WR918" marks it
     Edit EOffset_Ane1631{{}, colours::buttonFace};
     Edit EKAnem_1631{{}, colours::buttonFace};
     Edit EK2Anem_term{{}, colours::buttonFace};
@@ -92,6 +92,19 @@ struct SettingsForm {
     Edit EOfsetVcc{QStringLiteral("0"), colours::buttonFace};
     Edit EOfsetMagV{{}, colours::buttonFace};
     Edit EGMagV{{}, colours::buttonFace};
+
+    // The station side's groups and buttons.
+    Panel GBNiveles{QStringLiteral("Niveles de Cierre")};
+    Panel GBCalibracion{QStringLiteral("Calibración")};
+    Button BGrabar{QStringLiteral("Guarda Niveles"),
+                   QStringLiteral("Solo se actualizan las casillas en amarillo.")};
+    Button BLeer{QStringLiteral("Leer"), QStringLiteral("Leer de la estacion.")};
+    Button BAjuste_Meteo_Flash{QStringLiteral("Guardar Calibración"),
+                               QStringLiteral("Se actualizan solo casillas en amarillo.")};
+    Button BLeerOffsets{QStringLiteral("Leer"), QStringLiteral("Leer de la estacion.")};
+    Button Brtc{QStringLiteral("Sinc. Reloj"),
+                QStringLiteral("Sincroniza reloj de la estacion con el reloj del PC.")};
+    Button BTestPing{QStringLiteral("Test ping")};
 
     Button BOkDirectorio{QStringLiteral("Guardar Configuración")};
     Button BIniExtremas{QStringLiteral("x"), QStringLiteral("Recarga fichero extremas.txt")};

@@ -46,6 +46,7 @@
 #include "settings/ConfigImage.h"
 #include "settings/MessagesActions.h"
 #include "settings/PcSettings.h"
+#include "settings/StationSettings.h"
 #include "station/BlockRecord.h"
 #include "station/BlockRefill.h"
 #include "station/ClientSocketZAQ.h"
@@ -189,6 +190,8 @@ struct AppContext {
                                  options.programDirectory}};
     PcSettings pcSettings{{settingsForm, graphsForm, configImage, config, configFile, prompter,
                            flags, [this](int item) { wiring.selectSkyRange(item); }}};
+    StationSettings stationSettings{{settingsForm, mainForm, configImage, config, configFile, queue,
+                                     flags, prompter, pinger, clock}};
     AcousticAlarms alarms{{settingsForm, flags, safety, sound, activityLog, safetyEvaluation, clock,
                            options.programDirectory}};
     StartupSequence startup{{flags, config, settingsForm, mainForm, queue, link, serial, client,

@@ -23,6 +23,7 @@ SettingsWindow::SettingsWindow(AppContext& app, QWidget* parent)
     columns->addWidget(buildOptions(), 2, 0);
     columns->addWidget(buildSite(), 0, 1);
     columns->addWidget(buildCameras(), 1, 1, 2, 1);
+    columns->addWidget(buildStation(), 0, 2, 3, 1);
     layout->addLayout(columns);
     auto* buttons = new QHBoxLayout;
     auto* reloadExtremes = new QPushButton(this);
@@ -51,10 +52,11 @@ void SettingsWindow::addEdit(QFormLayout* form, const QString& caption, Edit& ed
     form->addRow(caption, widget);
 }
 
-void SettingsWindow::addCheck(QFormLayout* form, CheckBox& box) {
+QCheckBox* SettingsWindow::addCheck(QFormLayout* form, CheckBox& box) {
     auto* widget = new QCheckBox(form->parentWidget());
     bindCheck(widget, box);
     form->addRow(widget);
+    return widget;
 }
 
 QGroupBox* SettingsWindow::buildCommunication() {
@@ -65,7 +67,8 @@ QGroupBox* SettingsWindow::buildCommunication() {
     addCheck(form, f.CBDatosUDP);
     addEdit(form, QStringLiteral("Estacion en IP:"), f.EDirCOR);
     addEdit(form, QStringLiteral("Port"), f.EPuertoEth);
-    addCheck(form, f.CBmaster);
+    // The space bar toggles the box: a key on it gets a warning.
+    onKeyPress(addCheck(form, f.CBmaster), [this] { app_.stationSettings.CBmasterKeyPress(); });
     addCheck(form, f.CBPingInternet);
     addEdit(form, QStringLiteral("Host ping:"), f.EPingInternet);
     auto* wd = new QLabel(box);
@@ -150,6 +153,79 @@ QGroupBox* SettingsWindow::buildOptions() {
     form->addRow(new QLabel(QStringLiteral("Graficas jpg cada"), box));
     addEdit(form, QStringLiteral("min."), f.ETiempoJpg);
     return box;
+}
+
+}  // namespace zaq
+
+namespace zaq {
+
+// "Niveles de Cierre" and "Calibración": a click on a field (or on a check box's row label)
+// marks or unmarks it; the colours are the fields' states.
+QGroupBox* SettingsWindow::buildStationGroup(Panel& group,
+                                             const std::vector<StationSettings::Row>& rows,
+                                             Button& save, std::function<void()> saveClick,
+                                             Button& read, std::function<void()> readClick) {
+    auto* box = new QGroupBox(group.text, this);
+    box->setToolTip(group.hint);
+    auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(2);
+    int line = 0;
+    for (const StationSettings::Row& row : rows) {
+        auto* label = new QLabel(row.label, box);
+        grid->addWidget(label, line, 0);
+        if (row.box != nullptr) {
+            CheckBox& check = app_.settingsForm.*row.box;
+            auto* widget = new QCheckBox(box);
+            bindCheck(widget, check);
+            onClick(label, [&check] { StationSettings::toggleMark(check); });
+            grid->addWidget(widget, line, 1);
+        } else {
+            Edit& edit = app_.settingsForm.*row.edit;
+            auto* widget = new QLineEdit(box);
+            widget->setMaximumWidth(90);
+            bindEdit(widget, edit);
+            onClick(
+                widget, [&edit] { StationSettings::toggleMark(edit); }, false);
+            grid->addWidget(widget, line, 1);
+        }
+        ++line;
+    }
+    auto* buttons = new QHBoxLayout;
+    auto* saveButton = new QPushButton(box);
+    bindButton(saveButton, save, std::move(saveClick));
+    auto* readButton = new QPushButton(box);
+    bindButton(readButton, read, std::move(readClick));
+    buttons->addWidget(saveButton);
+    buttons->addWidget(readButton);
+    grid->addLayout(buttons, line, 0, 1, 2);
+    return box;
+}
+
+QWidget* SettingsWindow::buildStation() {
+    SettingsForm& f = app_.settingsForm;
+    StationSettings& s = app_.stationSettings;
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildStationGroup(
+        f.GBNiveles, StationSettings::limitRows(), f.BGrabar, [&s] { s.BGrabarClick(); }, f.BLeer,
+        [&s] { s.BLeerClick(); }));
+    layout->addWidget(buildStationGroup(
+        f.GBCalibracion, StationSettings::calibrationRows(), f.BAjuste_Meteo_Flash,
+        [&s] { s.BAjuste_Meteo_FlashClick(); }, f.BLeerOffsets, [&s] { s.BLeerOffsetsClick(); }));
+    auto* tools = new QHBoxLayout;
+    auto* clock = new QPushButton(column);
+    bindButton(clock, f.Brtc, [&s] { s.BrtcClick(); });
+    auto* ping = new QPushButton(column);
+    bindButton(ping, f.BTestPing, [&s] { s.BTestPingClick(); });
+    auto* pingState = new QLabel(column);
+    bindLabel(pingState, app_.mainForm.LPing);
+    tools->addWidget(clock);
+    tools->addWidget(ping);
+    tools->addWidget(pingState);
+    layout->addLayout(tools);
+    layout->addStretch();
+    return column;
 }
 
 }  // namespace zaq

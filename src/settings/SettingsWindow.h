@@ -1,7 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <vector>
+
+#include "settings/StationSettings.h"
 #include "ui/FormView.h"
 
+class QCheckBox;
 class QFormLayout;
 class QGroupBox;
 
@@ -18,12 +23,16 @@ class SettingsWindow final : public FormView {
   private:
     QGroupBox* group(const QString& title, QFormLayout*& form);
     void addEdit(QFormLayout* form, const QString& caption, Edit& edit);
-    void addCheck(QFormLayout* form, CheckBox& box);
+    QCheckBox* addCheck(QFormLayout* form, CheckBox& box);
     QGroupBox* buildCommunication();
     QGroupBox* buildDirectories();
     QGroupBox* buildSite();
     QGroupBox* buildCameras();
     QGroupBox* buildOptions();
+    QWidget* buildStation();
+    QGroupBox* buildStationGroup(Panel& group, const std::vector<StationSettings::Row>& rows,
+                                 Button& save, std::function<void()> saveClick, Button& read,
+                                 std::function<void()> readClick);
 
     AppContext& app_;
 };

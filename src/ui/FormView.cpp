@@ -106,8 +106,13 @@ void FormView::bindDate(QDateEdit* widget, DatePicker& picker, std::function<voi
     });
 }
 
-void FormView::onClick(QWidget* widget, std::function<void()> click) {
-    clicks_[widget] = std::move(click);
+void FormView::onClick(QWidget* widget, std::function<void()> click, bool consume) {
+    clicks_[widget] = {std::move(click), consume};
+    widget->installEventFilter(this);
+}
+
+void FormView::onKeyPress(QWidget* widget, std::function<void()> press) {
+    keyPresses_[widget] = std::move(press);
     widget->installEventFilter(this);
 }
 
@@ -115,9 +120,15 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (const auto it = clicks_.find(watched); it != clicks_.end()) {
+            it->second.first();
+            refresh();
+            return it->second.second;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        if (const auto it = keyPresses_.find(watched); it != keyPresses_.end()) {
             it->second();
             refresh();
-            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -35,8 +35,11 @@ class FormView : public QWidget {
     void bindRadioGroup(const std::vector<QRadioButton*>& widgets, RadioGroup& group,
                         std::function<void(int)> choose);
     void bindDate(QDateEdit* widget, DatePicker& picker, std::function<void()> changed = {});
-    // A left click on the widget calls the logic, and the form is drawn again.
-    void onClick(QWidget* widget, std::function<void()> click);
+    // A left click on the widget calls the logic, and the form is drawn again. An edit field
+    // passes the click on (`consume` false), so it still takes the cursor.
+    void onClick(QWidget* widget, std::function<void()> click, bool consume = true);
+    // Any key pressed while the widget has the focus; the key still reaches it.
+    void onKeyPress(QWidget* widget, std::function<void()> press);
     // The widget's context menu (right button): captions and their handlers.
     void onContextMenu(QWidget* widget,
                        std::vector<std::pair<QString, std::function<void()>>> items);
@@ -55,7 +58,8 @@ class FormView : public QWidget {
     WindowState& window_;
     std::vector<std::function<void()>> renderers_;
     std::map<QString, QWidget*> focusTargets_;
-    std::map<QObject*, std::function<void()>> clicks_;
+    std::map<QObject*, std::pair<std::function<void()>, bool>> clicks_;
+    std::map<QObject*, std::function<void()>> keyPresses_;
     QTimer refresher_;
     int raiseSeen_ = 0;
     int focusSeen_ = 0;
