@@ -146,6 +146,25 @@ void fillControl(const ConfigField& f, const Configuration& config, SettingsForm
     });
 }
 
+void storeValue(const ConfigField& f, const Configuration& config, ConfigImage& image) {
+    visitValue(f, config, [&](const auto& value) {
+        using T = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>) {
+            image.writeFlag(f.offset, value);
+        } else if constexpr (std::is_same_v<T, int>) {
+            image.writeText(f.offset, f.width, QString::number(value));
+        } else if constexpr (std::is_same_v<T, QString>) {
+            if (f.kind == Kind::ZeroTerminated) {
+                image.writeZeroTerminated(f.offset, f.width, f.extent, value);
+            } else {
+                image.writeText(f.offset, f.width, value);
+            }
+        } else {
+            image.writeScaled(f.offset, f.width, value, f.extent);
+        }
+    });
+}
+
 void storeField(const ConfigField& f, const SettingsForm& form, ConfigImage& image,
                 Configuration& config) {
     if (const auto* box = std::get_if<CheckBox SettingsForm::*>(&f.control)) {

@@ -51,6 +51,8 @@ std::span<const ConfigField> configFields();
 void loadField(const ConfigField& field, const ConfigImage& image, Configuration& config);
 // Integers as plain decimal text, scaled values with one decimal per power of ten.
 void fillControl(const ConfigField& field, const Configuration& config, SettingsForm& form);
+// The value into the image, as a save would write it.
+void storeValue(const ConfigField& field, const Configuration& config, ConfigImage& image);
 // The control's state into the image (and, when copied at once, into the value).
 void storeField(const ConfigField& field, const SettingsForm& form, ConfigImage& image,
                 Configuration& config);

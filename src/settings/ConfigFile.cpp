@@ -1,6 +1,7 @@
 #include "settings/ConfigFile.h"
 
 #include <QFile>
+#include <cmath>
 
 #include "base/Configuration.h"
 #include "settings/ConfigFields.h"
@@ -16,6 +17,7 @@ void ConfigFile::loadConfiguration() {
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) {
         config_ = Configuration{};
+        writeDefaults();
         return;
     }
     // Room for every byte of the image to have been written as a CR LF pair.
@@ -25,6 +27,23 @@ void ConfigFile::loadConfiguration() {
 
 bool ConfigFile::writeConfiguration() const {
     return replaceFile(path_, image_.fileBytes(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+// Without a file the image holds the defaults too, so that a save of one group (the closing
+// limits, say) does not write zeros for the others.
+void ConfigFile::writeDefaults() {
+    image_ = ConfigImage{};
+    for (const ConfigField& field : configFields()) {
+        storeValue(field, config_, image_);
+    }
+    image_.writeChar(kDataInterval, config_.dataIntervalMinutes == 1 ? '1' : '5');
+    image_.writeText(kLatitude, kCoordinateWidth,
+                     QString::asprintf("%03.3f", std::fabs(config_.latitude)));
+    image_.writeChar(kLatitudeHemisphere, config_.latitude < 0 ? 'S' : 'N');
+    image_.writeText(kLongitude, kCoordinateWidth,
+                     QString::asprintf("%03.3f", std::fabs(config_.longitude)));
+    image_.writeChar(kLongitudeSide, config_.longitude < 0 ? 'O' : 'E');
+    image_.writeChar(kHoursFromUt, static_cast<char>(config_.hoursFromUt & 0xFF));
 }
 
 // The table's fields, then those with a rule of their own.

@@ -23,6 +23,7 @@ class ConfigFile {
 
   private:
     void readValues();
+    void writeDefaults();
 
     QString path_;
     ConfigImage& image_;

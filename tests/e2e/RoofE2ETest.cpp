@@ -1,79 +1,26 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFileInfo>
-#include <QProcess>
-#include <QThread>
-#include <QTimer>
-
-#include "core/WindowConstruction.h"
+#include "InProcessRun.h"
 #include "support/QtPrinters.h"
-#include "support/SimulatorLink.h"
-#include "support/TestContext.h"
 
 namespace zaq::test {
 namespace {
 
-// The program's logic in this process with its timers running, on the serial line of the real
-// simulated station, whose scenario rains for a while.
-class RoofE2ETest : public ::testing::Test {
+// The simulated station rains for a while.
+class RoofE2ETest : public InProcessRun {
   protected:
     void SetUp() override {
-        QFile scenario(dir.path() + "/rain.txt");
-        ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
-        scenario.write("at 9s rain 50\nat 18s rain 0\n");
-        scenario.close();
-        QObject::connect(&sim, &QProcess::readyReadStandardError,
-                         [this] { simLog += sim.readAllStandardError(); });
-        sim.start(ZAQ_STATION_SIM,
-                  {"--pty", link(), "--interval", "1", "--scenario", scenario.fileName()});
-        ASSERT_TRUE(sim.waitForStarted());
-        ASSERT_TRUE(waitForPtyLink(link()));
-
-        t = std::make_unique<TestContext>(link());
-        WindowConstruction construction(t->app);
-        construction.constructMainWindow();
-        construction.constructSettingsWindow();
-        t->keepFilesInside();
-        ClosingLimits& l = t->app.config.limits;
-        l.rainPercent = 30;
-        l.cloudPercent = 70;
-        l.windKmh = l.meanWindKmh = l.thermalWindKmh = 250;
-        l.supplyVolts = 10.0f;
-        t->app.settingsForm.CBAperturaAuto.checked = true;
-        t->app.timers.start();
-        clock.start();
+        start("at 9s rain 50\nat 18s rain 0\n", [](AppContext& app) {
+            ClosingLimits& l = app.config.limits;
+            l.rainPercent = 30;
+            l.cloudPercent = 70;
+            l.windKmh = l.meanWindKmh = l.thermalWindKmh = 250;
+            l.supplyVolts = 10.0f;
+            app.settingsForm.CBAperturaAuto.checked = true;
+        });
     }
-
-    void TearDown() override {
-        sim.terminate();
-        sim.waitForFinished(3000);
-    }
-
-    QString link() const { return dir.path() + "/ttyZAQ"; }
-
-    // Runs the event loop until the condition holds or the time is up.
-    bool waitUntil(const std::function<bool()>& condition, qint64 untilMs) {
-        while (clock.elapsed() < untilMs) {
-            if (condition()) {
-                return true;
-            }
-            QEventLoop loop;
-            QTimer::singleShot(50, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        return condition();
-    }
-    int received(const QByteArray& command) const { return simLog.count("<- " + command); }
     const MainForm& m() const { return t->app.mainForm; }
-
-    QTemporaryDir dir;
-    QProcess sim;
-    QByteArray simLog;
-    std::unique_ptr<TestContext> t;
-    QElapsedTimer clock;
 };
 
 TEST_F(RoofE2ETest, RainClosesAnAutomaticallyOpenedRoofAndItsEndOpensItAgain) {

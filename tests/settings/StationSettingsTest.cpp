@@ -77,6 +77,22 @@ TEST_F(StationSettingsTest, ARainLimitAboveItsClampIsStoredAsTypedAndUsedByThePc
     EXPECT_EQ(t.app.configImage.readText(cfglayout::kLimitRain, 3), "150");
 }
 
+// A first run has no zaq.cfg: saving the limits must not turn the PC's defaults into zeros
+// (serial port 0 would mean data over the network).
+TEST_F(StationSettingsTest, ASaveWithoutAFileKeepsThePcsDefaults) {
+    mark(f.ELimiteLluvia, "40");
+    s.BGrabarClick();
+    const Configuration defaults;
+    EXPECT_EQ(t.app.config.serialPort, defaults.serialPort);
+    EXPECT_EQ(t.app.config.master, defaults.master);
+    EXPECT_EQ(t.app.config.altitudeM, defaults.altitudeM);
+    EXPECT_DOUBLE_EQ(t.app.config.latitude, defaults.latitude);
+    EXPECT_DOUBLE_EQ(t.app.config.longitude, defaults.longitude);
+    EXPECT_EQ(t.app.config.hoursFromUt, defaults.hoursFromUt);
+    EXPECT_EQ(t.app.config.dataDirectory, defaults.dataDirectory);
+    EXPECT_EQ(t.app.config.limits.rainPercent, 40);
+}
+
 TEST_F(StationSettingsTest, TheAnswersFillTheFieldsAndChooseTheAltitudeForm) {
     t.feed("(F115)(F+03)(M00620)");
     EXPECT_EQ(f.ELimiteFuente.text, "11,5");

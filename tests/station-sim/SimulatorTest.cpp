@@ -213,7 +213,7 @@ TEST_F(SimulatedStationTest, RelayCommandsAreEchoedAndShowInTheHeaterLetter) {
 }
 
 TEST_F(SimulatedStationTest, SpeedChangesAndUnknownCommands) {
-    pc("(&057)(&009)(Q)(L080)");
+    pc("(&057)(&009)(Q)(K080)");
     EXPECT_THAT(sent, ElementsAre("(57K6 bps)", "(9K6 bps)"));
 }
 
@@ -258,6 +258,25 @@ TEST_F(SimulatedStationTest, Wmr968RecordsFollowEveryOtherLiveMessageWhileSwitch
     station.sendLive(now);
     station.sendLive(now);
     EXPECT_EQ(sent.size(), 2u);
+}
+
+// The settings memory: each value and request is answered with its echo, the two forms of 'F'
+// and 'I' apart, the altitude in the form it was set; the rain limit closes an open roof.
+TEST_F(SimulatedStationTest, SettingsAreEchoedAndTheStationClosesByItsOwnLimits) {
+    pc("(L040)(l)(F+03)(f)(M00700)(m)(M071)(m)(I00125)(T020)(t)");
+    EXPECT_THAT(sent, ElementsAre("(L040)", "(L040)", "(F+03)", "(F105)(F+03)", "(M00700)",
+                                  "(M00700)", "(M071)", "(M071)", "(I00125)", "(T020)", "(T020)"));
+    sent.clear();
+    pc("(Y070324090503)(y)");
+    EXPECT_THAT(sent, ElementsAre("(09:05:03)"));
+
+    station.setRoof('A');
+    model.set(QStringLiteral("rain"), 60);
+    sent.clear();
+    station.sendLive(now);
+    EXPECT_EQ(station.roof(), 'C');
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1], "(l060)");
 }
 
 TEST_F(SimulatedStationTest, ThermometerOffGivesTheHeaterLetterP) {

@@ -51,7 +51,7 @@ SimulatedStation::SimulatedStation(WeatherModel& model, Options options, Output 
       options_(options),
       output_(std::move(output)),
       note_(std::move(note)),
-      wmr968_(options.wmr968),
+      settings_(options.pcWaitSeconds, options.wmr968),
       rainTotalMm_(options.rainTotalMm) {}
 
 char SimulatedStation::heaterLetter(const Weather& w) const {
@@ -156,12 +156,19 @@ void SimulatedStation::sendLive(const QDateTime& now) {
     store(reading);
     send(MessageComposer::dataMessage(reading), now);
     sendWmr968Records(reading, now);
+    // The station closes by its own limits, naming the measurement in lower case.
+    if (roof_ == 'A') {
+        if (const auto passed = settings_.passedLimit(reading)) {
+            note_(QStringLiteral("limit passed: closing the roof"));
+            closeRoof(now, *passed);
+        }
+    }
 }
 
 // Between the text messages, every other one: a record's capture window on the PC lasts just over
 // a second, so each window holds one record group and the texts around it.
 void SimulatedStation::sendWmr968Records(const StationReading& reading, const QDateTime& now) {
-    if (!wmr968_ || liveCount_++ % 2 != 0) {
+    if (!settings_.wmr968() || liveCount_++ % 2 != 0) {
         return;
     }
     send(MessageComposer::wmr968Record(reading, recordCount_++), now);
@@ -170,7 +177,7 @@ void SimulatedStation::sendWmr968Records(const StationReading& reading, const QD
 
 void SimulatedStation::checkWatchdog(const QDateTime& now) {
     const bool open = roof_ == 'A' || roof_ == 'a';
-    if (open && lastPresence_.secsTo(now) > options_.pcWaitSeconds) {
+    if (open && lastPresence_.secsTo(now) > settings_.pcWaitSeconds()) {
         note_(QStringLiteral("no presence for %1 s: closing the roof")
                   .arg(lastPresence_.secsTo(now)));
         closeRoof(now, "(Cerrado por PC)");
@@ -228,7 +235,7 @@ void SimulatedStation::handleCommand(const QByteArray& command, const QDateTime&
         return;
     }
     if (command == "(y)") {
-        send(MessageComposer::clockText(now.time()), now);
+        send(MessageComposer::clockText(settings_.clock(now).time()), now);
     } else if (command == "(@01373)") {
         sendExtremes(now);
     } else if (command == "(@t0000)") {
@@ -255,20 +262,10 @@ void SimulatedStation::handleCommand(const QByteArray& command, const QDateTime&
                (command[3] == 'n' || command[3] == 'f')) {
         (command[3] == 'n' ? timerOn_ : timerOff_) = command.mid(4, 4);
         send(command, now);
-    } else if (command ==
-                   "(\xD1"
-                   "001)" ||
-               command ==
-                   "(\xD1"
-                   "000)") {
-        wmr968_ = command[2] == '0' && command[4] == '1';
-        send(command, now);
-    } else if (command == "(\xF1)") {
-        send(wmr968_ ? "(\xD1"
-                       "001)"
-                     : "(\xD1"
-                       "000)",
-             now);
+    } else if (const auto echoes = settings_.handle(command, now)) {
+        if (!echoes->isEmpty()) {
+            send(*echoes, now);
+        }
     } else if (command == "(&057)") {
         send("(57K6 bps)", now);
     } else if (command == "(&009)") {

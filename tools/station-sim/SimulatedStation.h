@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "StationReading.h"
+#include "StationSettingsMemory.h"
 #include "WeatherModel.h"
 
 namespace zaqsim {
@@ -73,7 +74,7 @@ class SimulatedStation {
     HeaterMode heater_ = HeaterMode::Dew;
     bool thermometer_ = true;
     bool timerRunning_ = false;
-    bool wmr968_ = false;
+    StationSettingsMemory settings_;
     int liveCount_ = 0;
     int recordCount_ = 0;
     QByteArray timerOn_ = "2215";
