@@ -99,6 +99,10 @@ TEST_F(ViewTest, SettingsWindowShowsTheFieldsAndHandsEditsBack) {
     master->click();
     EXPECT_FALSE(t.app.settingsForm.CBmaster.checked);
     screenshot(window, "settings-window");
+    // A key on the master box may have toggled it: a warning.
+    QTest::keyClick(master, Qt::Key_Space);
+    EXPECT_TRUE(
+        t.prompter.warnings.contains("PC Master modificado desde teclado. Verifique su estado."));
     // Closing only hides it.
     window.close();
     EXPECT_FALSE(t.app.settingsForm.window.visible);
@@ -169,6 +173,36 @@ TEST_F(ViewTest, MainWindowBeforeAndAfterLiveMessagesFitsALaptopScreen) {
     EXPECT_EQ(com->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_EQ(com->toolTip(), "En verde: zaq.Weather.Connected = true");
     screenshot(window, "main-after-data");
+}
+
+// The station side after "Leer" and the station's answers: white fields with its values, a
+// field clicked twice yellow, the gain the station never reports still grey.
+TEST_F(ViewTest, SettingsWindowShowsTheStationsFieldsInTheirStates) {
+    SettingsWindow window(t.app);
+    t.app.settingsForm.window.show();
+    t.app.stationSettings.BLeerClick();
+    t.app.stationSettings.BLeerOffsetsClick();
+    t.feed(
+        "(L030)(N090)(I185)(V000)(O050)(W080)(T060)(F105)(F+00)(C002)(P124)(B-06)(M062)"
+        "(U013)(A036)(Z000)(\xD1"
+        "001)(G100)(R010)(J100)(I+00)");
+    EXPECT_LE(window.sizeHint().width(), 1366);
+    EXPECT_LE(window.sizeHint().height(), 740);
+    window.refresh();
+    QLineEdit* rain = nullptr;
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+        if (edit->text() == "30") {
+            rain = edit;
+        }
+    }
+    ASSERT_NE(rain, nullptr);
+    QTest::mouseClick(rain, Qt::LeftButton);
+    EXPECT_EQ(t.app.settingsForm.ELimiteLluvia.colour, colours::yellow);
+    window.refresh();
+    EXPECT_EQ(rain->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_TRUE(t.app.settingsForm.CBoregon.checked);
+    EXPECT_EQ(t.app.settingsForm.EGMagV.colour, colours::buttonFace);
+    screenshot(window, "settings-after-read");
 }
 
 TEST_F(ViewTest, MessagesWindowShowsTheHelpInAFixedPitchFont) {
