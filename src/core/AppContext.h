@@ -44,6 +44,8 @@
 #include "records/WebTemplates.h"
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
+#include "settings/DataLogDecoder.h"
+#include "settings/Datalogger.h"
 #include "settings/MessagesActions.h"
 #include "settings/PcSettings.h"
 #include "settings/StationSettings.h"
@@ -185,6 +187,9 @@ struct AppContext {
     StationLink link{{queue, serial, client, dispatcher, flags, safety, mainForm, settingsForm,
                       config, pinger, messages, activityLog, clock, linkHooks}};
 
+    DataLogDecoder dataLogDecoder{config, messages};
+    Datalogger datalogger{
+        {messagesForm, messages, settingsForm, config, queue, serial, flags, prompter, clock}};
     GraphsActions graphsActions{{graphsForm, chartModel, graphStore, queue, settingsForm, config,
                                  messages, prompter, chartPictures, clock,
                                  options.programDirectory}};

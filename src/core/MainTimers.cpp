@@ -37,6 +37,7 @@ void MainTimers::tick100ms() {
 
 void MainTimers::tick1s() {
     p_.roof.TimerTechoTimer();
+    p_.duties.settleLinkSpeed();
 }
 
 void MainTimers::tick4s() {

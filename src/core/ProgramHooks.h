@@ -10,6 +10,8 @@ class TimerDuties {
     // Construction.
     virtual void initGraphStore() = 0;
     virtual void startWeatherDisplayFeed() = 0;
+    // 1-second tick, after the roof timer.
+    virtual void settleLinkSpeed() = 0;
     // 4-second tick.
     virtual void showSunAltitude() = 0;
     // 60-second tick, in its order.

@@ -84,6 +84,12 @@ void ProgramWiring::initGraphStore() {
 void ProgramWiring::writeMonthlyDataLine() {
     app_.dataTables.writeMonthlyDataLine();
 }
+void ProgramWiring::handleDumpMessage(const QByteArray& text) {
+    app_.dataLogDecoder.handleDumpMessage(text);
+}
+void ProgramWiring::settleLinkSpeed() {
+    app_.datalogger.settleSpeed();
+}
 bool ProgramWiring::automationConnected() const {
     return app_.weather.automationConnected();
 }
@@ -99,8 +105,6 @@ void ProgramWiring::startWeatherDisplayFeed() {
 
 // Stand-ins for the features not built yet, each named after what will take its place.
 
-// The datalogger download.
-void ProgramWiring::handleDumpMessage(const QByteArray&) {}
 // The cameras.
 void ProgramWiring::startCameraCycles() {}
 // The banner and the chart pictures.

@@ -73,6 +73,7 @@ class ProgramWiring final : public LiveFollowUp,
     void writeBanner() override;
     void writeChartImages() override;
     void writeMonthlyDataLine() override;
+    void settleLinkSpeed() override;
 
   private:
     AppContext& app_;

@@ -104,7 +104,6 @@ QWidget* MessagesWindow::buildSunPanel() {
     return group;
 }
 
-// The panel's actions come with the datalogger download.
 QWidget* MessagesWindow::buildDataloggerPanel() {
     MessagesForm& f = app_.messagesForm;
     auto* group = new QGroupBox(QStringLiteral("Datalogger"), this);
@@ -114,7 +113,7 @@ QWidget* MessagesWindow::buildDataloggerPanel() {
     auto* date = new QDateEdit(group);
     date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     date->setCalendarPopup(true);
-    bindDate(date, f.DTP1);
+    bindDate(date, f.DTP1, [this] { app_.datalogger.DTP1Change(); });
     grid->addWidget(date, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Total Dias:"), group), 1, 0);
     auto* days = new QLineEdit(group);
@@ -129,10 +128,15 @@ QWidget* MessagesWindow::buildDataloggerPanel() {
     }
     bindRadioGroup(kinds, f.RGMaxMin, [&f](int index) { f.RGMaxMin.itemIndex = index; });
     grid->addLayout(kindRow, 2, 0, 1, 2);
+    Datalogger& d = app_.datalogger;
+    const std::pair<Button*, std::function<void()>> buttons[] = {
+        {&f.BDescargar, [&d] { d.BDescargarClick(); }},
+        {&f.BVelocidad, [&d] { d.BVelocidadClick(); }},
+        {&f.BstopDescarga, [&d] { d.BstopDescargaClick(); }}};
     int column = 0;
-    for (Button* button : {&f.BDescargar, &f.BVelocidad, &f.BstopDescarga}) {
+    for (const auto& [button, click] : buttons) {
         auto* widget = new QPushButton(group);
-        bindButton(widget, *button, [] {});
+        bindButton(widget, *button, click);
         grid->addWidget(widget, 3 + column / 2, column % 2);
         ++column;
     }

@@ -2,6 +2,10 @@
 
 namespace zaq {
 namespace {
+// At 9600 bit/s a command of 15 characters takes 16 ms.
+constexpr int kFlushMs = 100;
+}  // namespace
+namespace {
 // The driver queues of the station PC, each way.
 constexpr qint64 kQueueBytes = 10000;
 }  // namespace
@@ -34,6 +38,8 @@ void SerialLink::openSerial(int speedCode) {
 // Whatever the port number is now: a save of 0 must still close the device opened before.
 void SerialLink::closeSerial() {
     if (port_.isOpen()) {
+        // What was written just before (a speed change) must leave before the line closes.
+        port_.waitForBytesWritten(kFlushMs);
         port_.close();
     }
 }

@@ -69,6 +69,7 @@ struct RecordingDuties : TimerDuties {
     void writeBanner() override { calls.push_back("banner"); }
     void writeChartImages() override { calls.push_back("charts"); }
     void writeMonthlyDataLine() override { calls.push_back("monthly"); }
+    void settleLinkSpeed() override { calls.push_back("speed"); }
 };
 
 }  // namespace zaq::test
