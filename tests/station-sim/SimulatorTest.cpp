@@ -279,6 +279,42 @@ TEST_F(SimulatedStationTest, SettingsAreEchoedAndTheStationClosesByItsOwnLimits)
     EXPECT_EQ(sent[1], "(l060)");
 }
 
+// The datalogger: one long line per day for "Max"/"Min"; the ten-minute dump paced by the line
+// speed, block headers and 54-character records between "Start Dump" and "End Dump"; "(q)" stops.
+TEST_F(SimulatedStationTest, TheDataloggerAnswersDailyLinesAndTheTenMinuteDump) {
+    pc("(&M032003)");
+    ASSERT_EQ(sent.size(), 3u);
+    for (const QByteArray& line : sent) {
+        EXPECT_GE(line.size(), 85);
+        EXPECT_TRUE(line.startsWith('(') && line.endsWith(')'));
+    }
+    EXPECT_TRUE(sent[0].contains(" 01/02/24)"));
+    sent.clear();
+    pc("(&057)(&1617014)");
+    for (int i = 0; i < 100; ++i) {
+        station.pumpDump(now);
+    }
+    QByteArray dump;
+    for (const QByteArray& part : sent) {
+        dump += part;
+    }
+    ASSERT_TRUE(dump.startsWith("(57K6 bps)(Start Dump)(01617)"));
+    EXPECT_TRUE(dump.endsWith("(End Dump)"));
+    EXPECT_EQ(dump.size(), 10 + 12 + 14 * 7 + 14 * 22 * 54 + 10);
+    EXPECT_TRUE(
+        dump.contains("(0000"
+                      "18"))
+        << "records carry the year 2024 as 18";
+
+    sent.clear();
+    pc("(&009)(&1617014)");
+    station.pumpDump(now);
+    pc("(q)");
+    station.pumpDump(now);
+    EXPECT_EQ(sent.back(), "(End Dump)");
+    EXPECT_LT(sent.size(), 5u);
+}
+
 TEST_F(SimulatedStationTest, ThermometerOffGivesTheHeaterLetterP) {
     station.setThermometer(false);
     EXPECT_EQ(live().heater, 'p');

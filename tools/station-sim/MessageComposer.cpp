@@ -45,6 +45,30 @@ void keepFramingOut(QByteArray& record) {
 
 }  // namespace
 
+namespace {
+QByteArray hexField(int value, int digits) {
+    return QByteArray::number(value & ((1 << (4 * digits)) - 1), 16)
+        .toUpper()
+        .rightJustified(digits, '0');
+}
+}  // namespace
+
+QByteArray MessageComposer::datalogRecord(const StationReading& r, int offset, int year) {
+    const int sky = std::min(65535, r.skyExponent * 10000 + r.skyMantissa);
+    return "(" + QByteArray::number(offset).rightJustified(4, '0') + hexField(year - 2000, 2) +
+           hexField(r.cloudX10 / 10, 2) + hexField(r.humidityX10 / 10, 2) +
+           hexField(r.directionDeg / 10, 2) + hexField(r.rainSensorX10 / 10, 2) +
+           hexField(r.supplyTenths, 2) + hexField(r.temperatureX10, 4) +
+           hexField(r.dewPointX10, 4) + hexField(r.daylight, 4) + hexField(sky, 4) +
+           hexField(r.rainTodayTenths * 10, 4) + hexField(r.rainTotalMm * 10, 4) +
+           hexField(r.windMeanKmh, 4) + hexField(r.windX10, 4) + hexField(r.pressureSeaX10, 4) +
+           ")";
+}
+
+QByteArray MessageComposer::erasedDatalogRecord(int offset) {
+    return "(" + QByteArray::number(offset).rightJustified(4, '0') + QByteArray(48, 'F') + ")";
+}
+
 QByteArray MessageComposer::wmr968Record(const StationReading& r, int sequence) {
     QByteArray record("\xFF\xFF", 2);
     switch (sequence % 4) {

@@ -19,6 +19,10 @@ class MessageComposer {
     // One WMR968-compatible binary record ("\xFF\xFF", type, payload, checksum): wind, rain,
     // outdoor thermo-hygro or barometer, chosen by `sequence`.
     static QByteArray wmr968Record(const StationReading& reading, int sequence);
+    // A datalogger record of the ten-minute dump: "(" + the byte offset in its block, the year,
+    // the readings in hexadecimal, ")" — 54 characters. Erased memory reads all "F".
+    static QByteArray datalogRecord(const StationReading& reading, int offset, int year);
+    static QByteArray erasedDatalogRecord(int offset);
     // Exponent digit and four-digit mantissa of a sky-sensor frequency in hertz.
     static void encodeSkyFrequency(double hz, int& exponent, int& mantissa);
 };

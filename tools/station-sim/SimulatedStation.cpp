@@ -267,12 +267,107 @@ void SimulatedStation::handleCommand(const QByteArray& command, const QDateTime&
             send(*echoes, now);
         }
     } else if (command == "(&057)") {
+        lineSpeed_ = 57600;
         send("(57K6 bps)", now);
     } else if (command == "(&009)") {
+        lineSpeed_ = 9600;
         send("(9K6 bps)", now);
+    } else if (command == "(q)") {
+        if (!pendingDump_.isEmpty()) {
+            pendingDump_.clear();
+            send("(End Dump)", now);
+        }
+    } else if (command.size() == 10 && (command.startsWith("(&M") || command.startsWith("(&m"))) {
+        sendDailyExtremes(command[2], command.mid(3, 3).toInt(), command.mid(6, 3).toInt(), now);
+    } else if (command.size() == 10 && command.startsWith("(&") && command.mid(2, 7).toInt() > 0) {
+        startDump(command.mid(2, 4).toInt(), command.mid(6, 3).toInt(), now);
     } else {
         note_(QStringLiteral("unknown command ignored: ") + QString::fromLatin1(command));
     }
+}
+
+QDate SimulatedStation::datalogDay(int dayIndex, const QDate& today) const {
+    const int month = (dayIndex - 1) / 31 + 1;
+    const int day = (dayIndex - 1) % 31 + 1;
+    const QDate date(today.year(), month, day);
+    return date.isValid() && date > today ? QDate(today.year() - 1, month, day) : date;
+}
+
+std::vector<StationReading> SimulatedStation::datalogReadings(const QDate& day) const {
+    const WeatherModel history = model_.withoutScenario();
+    std::vector<StationReading> readings;
+    for (int i = 0; i < 144; ++i) {
+        const QDateTime at(day, QTime(0, 0).addSecs(i * 600));
+        readings.push_back(encode(history.at(at), at));
+    }
+    return readings;
+}
+
+// One long line per day: the day's extremes in the data message's layout, then its date.
+void SimulatedStation::sendDailyExtremes(char kind, int firstDay, int days, const QDateTime& now) {
+    for (int d = firstDay; d < firstDay + days && d <= 372; ++d) {
+        const QDate day = datalogDay(d, now.date());
+        if (!day.isValid() || day >= now.date()) {
+            continue;
+        }
+        const auto readings = datalogReadings(day);
+        StationReading pick = readings.front();
+        for (const StationReading& r : readings) {
+            pick = kind == 'M' ? combine(pick, r, [](auto x, auto y) { return std::max(x, y); })
+                               : combine(pick, r, [](auto x, auto y) { return std::min(x, y); });
+        }
+        pick.kind = kind;
+        pick.block = d;
+        QByteArray line = MessageComposer::dataMessage(pick);
+        line.chop(1);
+        send(line + " " + day.toString(QStringLiteral("dd/MM/yy")).toLatin1() + ")", now);
+    }
+}
+
+// "Start Dump", then each block's header and its 22 records, then "End Dump", at the line's pace.
+void SimulatedStation::startDump(int firstBlock, int blocks, const QDateTime& now) {
+    QByteArray dump = "(Start Dump)";
+    QDate loaded;
+    std::vector<StationReading> readings;
+    StationReading dayMax;
+    StationReading dayMin;
+    for (int block = firstBlock; block < firstBlock + blocks; ++block) {
+        const int b = block - 1400;
+        const QDate day = datalogDay(b / 7 + 1, now.date());
+        if (day != loaded && day.isValid() && day < now.date()) {
+            loaded = day;
+            readings = datalogReadings(day);
+            dayMax = dayMin = readings.front();
+            for (const StationReading& r : readings) {
+                dayMax = combine(dayMax, r, [](auto x, auto y) { return std::max(x, y); });
+                dayMin = combine(dayMin, r, [](auto x, auto y) { return std::min(x, y); });
+            }
+        }
+        dump += "(" + QByteArray::number(block).rightJustified(5, '0') + ")";
+        for (int i = 0; i < 22; ++i) {
+            const int record = (b % 7) * 22 + i;
+            const bool held = day.isValid() && day == loaded;
+            const StationReading* r = !held           ? nullptr
+                                      : record < 144  ? &readings[static_cast<std::size_t>(record)]
+                                      : record == 147 ? &dayMax
+                                      : record == 148 ? &dayMin
+                                                      : nullptr;
+            dump += r != nullptr ? MessageComposer::datalogRecord(*r, i * 24, day.year())
+                                 : MessageComposer::erasedDatalogRecord(i * 24);
+        }
+    }
+    pendingDump_ = dump + "(End Dump)";
+    pumpDump(now);
+}
+
+void SimulatedStation::pumpDump(const QDateTime& now) {
+    if (pendingDump_.isEmpty()) {
+        return;
+    }
+    // Ten bits a character, a tenth of a second.
+    const qsizetype n = lineSpeed_ / 100;
+    send(pendingDump_.left(n), now);
+    pendingDump_.remove(0, n);
 }
 
 void SimulatedStation::sendExtremes(const QDateTime& now) {

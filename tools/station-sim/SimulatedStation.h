@@ -5,6 +5,7 @@
 #include <QTime>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "StationReading.h"
 #include "StationSettingsMemory.h"
@@ -39,6 +40,9 @@ class SimulatedStation {
     // Bytes from the PC; complete commands are answered at once.
     void receive(const QByteArray& bytes, const QDateTime& now);
 
+    // Every 100 ms: the next part of a running datalogger dump, as much as the line speed carries.
+    void pumpDump(const QDateTime& now);
+
     // Nothing at all is sent until then (the link stays open).
     void fallSilentUntil(const QDateTime& until) { silentUntil_ = until; }
     void sendRaw(const QByteArray& bytes, const QDateTime& now);
@@ -64,6 +68,12 @@ class SimulatedStation {
     void closeRoof(const QDateTime& now, const QByteArray& notice);
     QByteArray relayHours() const;
     void sendWmr968Records(const StationReading& reading, const QDateTime& now);
+    // The datalogger: the day a day index names (the previous year's when it lies ahead), its
+    // 144 ten-minute readings from the weather model's history, and the day's extremes.
+    QDate datalogDay(int dayIndex, const QDate& today) const;
+    std::vector<StationReading> datalogReadings(const QDate& day) const;
+    void sendDailyExtremes(char kind, int firstDay, int days, const QDateTime& now);
+    void startDump(int firstBlock, int blocks, const QDateTime& now);
 
     WeatherModel& model_;
     Options options_;
@@ -90,6 +100,9 @@ class SimulatedStation {
     StationReading dayMax_;
     StationReading dayMin_;
     bool haveExtremes_ = false;
+
+    QByteArray pendingDump_;
+    int lineSpeed_ = 9600;
 
     QByteArray command_;
     bool inCommand_ = false;

@@ -170,6 +170,7 @@ int main(int argc, char** argv) {
 
     QTimer steps100;
     QObject::connect(&steps100, &QTimer::timeout, [&] {
+        station.pumpDump(QDateTime::currentDateTime());
         if (!runner.runDue(QDateTime::currentDateTime())) {
             log(QStringLiteral("scenario ended"));
             QCoreApplication::quit();
