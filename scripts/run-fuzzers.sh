@@ -14,6 +14,7 @@ targets=(
   "fuzz_jpeg_decode 30 jpeg"
   "fuzz_extremes_file 20 extremes"
   "fuzz_code_file 20 code"
+  "fuzz_dump_decoder 20 dump"
 )
 for entry in "${targets[@]}"; do
   read -r name seconds corpus <<<"$entry"

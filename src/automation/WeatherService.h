@@ -8,9 +8,9 @@
 namespace zaq {
 
 class CommandQueue;
-class MainForm;
+struct MainForm;
 class MessagesList;
-class SettingsForm;
+struct SettingsForm;
 struct CurrentReadings;
 struct LastDataMessage;
 struct SafetyState;

@@ -9,9 +9,9 @@
 namespace zaq {
 
 class Clock;
-class MainForm;
+struct MainForm;
 class MessagesList;
-class SettingsForm;
+struct SettingsForm;
 
 // The Weather Display feed: the station's WMR968-compatible records, cut out of the received
 // bytes by time and served unchanged to the first client on the feed port.

@@ -154,6 +154,10 @@ void SimulatedStation::sendLive(const QDateTime& now) {
     advanceRain(now, w);
     const StationReading reading = encode(w, now);
     store(reading);
+    // A dump holds the line: its records must not be cut by a live message.
+    if (!pendingDump_.isEmpty()) {
+        return;
+    }
     send(MessageComposer::dataMessage(reading), now);
     sendWmr968Records(reading, now);
     // The station closes by its own limits, naming the measurement in lower case.
@@ -347,11 +351,13 @@ void SimulatedStation::startDump(int firstBlock, int blocks, const QDateTime& no
         for (int i = 0; i < 22; ++i) {
             const int record = (b % 7) * 22 + i;
             const bool held = day.isValid() && day == loaded;
-            const StationReading* r = !held           ? nullptr
-                                      : record < 144  ? &readings[static_cast<std::size_t>(record)]
-                                      : record == 147 ? &dayMax
-                                      : record == 148 ? &dayMin
-                                                      : nullptr;
+            // Records 144 and 145 repeat the last reading of the day.
+            const StationReading* r =
+                !held           ? nullptr
+                : record < 146  ? &readings[static_cast<std::size_t>(std::min(record, 143))]
+                : record == 147 ? &dayMax
+                : record == 148 ? &dayMin
+                                : nullptr;
             dump += r != nullptr ? MessageComposer::datalogRecord(*r, i * 24, day.year())
                                  : MessageComposer::erasedDatalogRecord(i * 24);
         }
