@@ -34,6 +34,8 @@
 #include "graphs/GraphStore.h"
 #include "graphs/GraphsActions.h"
 #include "graphs/PeriodicProcessing.h"
+#include "records/Banner.h"
+#include "records/ChartImages.h"
 #include "records/ClarityFile.h"
 #include "records/DataSources.h"
 #include "records/DataTables.h"
@@ -162,6 +164,9 @@ struct AppContext {
     ExtremesFile extremesFile{{stationExtremes, monthYearExtremes, readings, config, messages,
                                clock, options.programDirectory + QStringLiteral("extremas.txt"),
                                [this] { wiring.writeWebTemplates(); }}};
+    Banner banner{{mainForm, settingsForm, config, readings, graphStore, messages, prompter, clock,
+                   options.programDirectory}};
+    ChartImages chartImages{{chartModel, chartPictures, config, sums, prompter}};
     // Where every hook lands.
     LiveFollowUp& liveFollowUp = wiring;
     GraphFeed& graphFeed = wiring;

@@ -93,6 +93,12 @@ void ProgramWiring::settleLinkSpeed() {
 bool ProgramWiring::automationConnected() const {
     return app_.weather.automationConnected();
 }
+void ProgramWiring::writeBanner() {
+    app_.banner.writeBanner(QStringLiteral("baner-b.jpg"));
+}
+void ProgramWiring::writeChartImages() {
+    app_.chartImages.writeChartImages();
+}
 void ProgramWiring::captureByte(unsigned char byte) {
     app_.wdFeed.captureByte(byte);
 }
@@ -107,8 +113,5 @@ void ProgramWiring::startWeatherDisplayFeed() {
 
 // The cameras.
 void ProgramWiring::startCameraCycles() {}
-// The banner and the chart pictures.
-void ProgramWiring::writeBanner() {}
-void ProgramWiring::writeChartImages() {}
 
 }  // namespace zaq

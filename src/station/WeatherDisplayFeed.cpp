@@ -23,6 +23,14 @@ WeatherDisplayFeed::WeatherDisplayFeed(Deps deps) : d_(deps) {
     connect(&server_, &QTcpServer::newConnection, this, &WeatherDisplayFeed::onNewConnection);
 }
 
+// The server deletes its connections after this object's members are gone: their disconnects
+// must not reach it then.
+WeatherDisplayFeed::~WeatherDisplayFeed() {
+    for (QTcpSocket* client : clients_) {
+        client->disconnect(this);
+    }
+}
+
 void WeatherDisplayFeed::startWeatherDisplayFeed() {
     if (!server_.listen(QHostAddress::Any, d_.port)) {
         d_.messages.addMessage(

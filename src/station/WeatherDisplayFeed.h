@@ -30,6 +30,7 @@ class WeatherDisplayFeed : public QObject {
     static constexpr qint64 kWindowMs = 1000;
 
     explicit WeatherDisplayFeed(Deps deps);
+    ~WeatherDisplayFeed() override;
 
     // Starts listening; a port that cannot be opened leaves the feed off for the run.
     void startWeatherDisplayFeed();

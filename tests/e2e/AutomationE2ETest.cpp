@@ -56,8 +56,11 @@ TEST(AutomationE2ETest, GdbusReadsEveryPropertyAndDrivesTheProgram) {
     run.writeConfiguration(false, 0, true);
     run.setZaqEnvironment("DBUS_SESSION_BUS_ADDRESS", bus.address());
     run.startZaq(run.ttyLink());
-    // The readings come with the first live message.
-    run.runFor(20000, [&] { return bus.get("AmbientTemperature").out != "(<0.0>,)"; });
+    // The readings come with the first live message (gdbus fails until zaq is on the bus).
+    run.runFor(30000, [&] {
+        const QString out = bus.get("AmbientTemperature").out;
+        return out.startsWith("(<") && out != "(<0.0>,)";
+    });
 
     const std::vector<std::pair<QString, QString>> expected = {
         {"AmbientTemperature", "^\\(<12\\.5>,\\)$"},

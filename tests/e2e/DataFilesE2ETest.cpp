@@ -8,6 +8,7 @@
 #include "E2eRun.h"
 #include "graphs/GraphRecord.h"
 #include "support/QtPrinters.h"
+#include "ui/Jpeg.h"
 
 namespace zaq::test {
 namespace {
@@ -37,12 +38,19 @@ TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
                   "*YHHM=100.0\t*YLHM=005.0\t*YHBR=1050.0\t*YLBR=0960.0\t*YGST=150.0\t"
                   "*YPCP=300.0\r\n");
     }
+    // The user's banner template.
+    QImage plain(360, 110, QImage::Format_RGB32);
+    plain.fill(QColor(30, 30, 60));
+    ASSERT_TRUE(writeJpegFile(run.dir() + "/baner-b.jpg", plain, 90));
     run.startZaq(run.ttyLink());
     const QString store = run.dir() + "/zaqgraf.hex";
     const auto monthly = [&] { return QDir(run.dir()).entryList({"zaq_*.txt"}); };
     const QString web = run.dir() + "/awekas_wl.htm";
-    run.runFor(90000,
-               [&] { return QFile::exists(store) && !monthly().isEmpty() && QFile::exists(web); });
+    const QString banner = run.dir() + "/baner.jpg";
+    run.runFor(90000, [&] {
+        return QFile::exists(store) && !monthly().isEmpty() && QFile::exists(web) &&
+               QFile::exists(banner);
+    });
     run.runFor(run.elapsed() + 1500);
     run.stop();
 
@@ -57,6 +65,10 @@ TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
     const QByteArray easy = contents(run.dir() + "/easyweather.txt");
     EXPECT_TRUE(easy.contains(", 12.5, ")) << easy.toStdString();
     EXPECT_TRUE(easy.endsWith(", "));
+
+    // The minute's banner, on the template's size; its working file is gone.
+    EXPECT_EQ(readJpegFile(banner).image.size(), QSize(360, 110));
+    EXPECT_FALSE(QFile::exists(run.dir() + "/jpg_baner.jpg"));
 
     const QByteArray clarity = contents(run.dir() + "/cdf.txt");
     ASSERT_EQ(clarity.size(), 104);

@@ -1,0 +1,93 @@
+#include "records/ChartImages.h"
+
+#include <QFile>
+#include <QImage>
+
+#include "base/Configuration.h"
+#include "base/ReadingSums.h"
+#include "graphs/ChartPictures.h"
+#include "ui/Jpeg.h"
+#include "ui/Prompter.h"
+#include "ui/TextFile.h"
+
+namespace zaq {
+namespace {
+
+constexpr int kChartQuality = 80;
+
+struct ChartImage {
+    ChartModel::Position chart;
+    const char* bitmap;
+    const char* intermediate;
+    const char* published;
+};
+
+// In the order they are handled.
+constexpr ChartImage kCharts[] = {
+    {ChartModel::Wind, "anemometro.bmp", "Anem.jpg", "anemometro.jpg"},
+    {ChartModel::Temperature, "temperatura.bmp", "temp.jpg", "temperatura.jpg"},
+    {ChartModel::RainGauge, "pluviometria.bmp", "pluv.jpg", "pluviometria.jpg"},
+    {ChartModel::RainCloudHumidity, "lluvia_nubes.bmp", "lluv.jpg", "lluvia_nubes.jpg"},
+    {ChartModel::Pressure, "barometro.bmp", "baro.jpg", "barometro.jpg"},
+    {ChartModel::SkyBrightness, "magnitudv.bmp", "mag.jpg", "magnitudv.jpg"},
+};
+
+}  // namespace
+
+// A failure ends the step there, as the tick's general error report does.
+void ChartImages::writeChartImages() {
+    if (minutes_ >= p_.config.chartIntervalMinutes && p_.sums.sampleCount > 0) {
+        if (!saveBitmaps() || !convertBitmaps()) {
+            return;
+        }
+        minutes_ = 0;
+        publish();
+    }
+    ++minutes_;
+}
+
+bool ChartImages::saveBitmaps() {
+    for (const ChartImage& c : kCharts) {
+        const QString path = p_.config.graphsDirectory + QLatin1String(c.bitmap);
+        const QImage image = p_.pictures.chartImage(p_.model, c.chart);
+        if (image.isNull() || !image.save(path, "BMP")) {
+            p_.prompter.reportError(QStringLiteral("No se puede guardar ") + path);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ChartImages::convertBitmaps() {
+    for (const ChartImage& c : kCharts) {
+        QImage image;
+        QString error;
+        const QString bitmap = p_.config.graphsDirectory + QLatin1String(c.bitmap);
+        if (!image.load(bitmap, "BMP")) {
+            p_.prompter.reportError(QStringLiteral("No se puede leer ") + bitmap);
+            return false;
+        }
+        if (!writeJpegFile(p_.config.graphsDirectory + QLatin1String(c.intermediate), image,
+                           kChartQuality, &error)) {
+            p_.prompter.reportError(error);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Each published picture is replaced whole; the working files go.
+void ChartImages::publish() {
+    const QString& dir = p_.config.graphsDirectory;
+    for (const ChartImage& c : kCharts) {
+        QFile intermediate(dir + QLatin1String(c.intermediate));
+        if (intermediate.open(QIODevice::ReadOnly)) {
+            replaceFile(dir + QLatin1String(c.published), intermediate.readAll());
+        }
+        intermediate.close();
+        intermediate.remove();
+        QFile::remove(dir + QLatin1String(c.bitmap));
+    }
+}
+
+}  // namespace zaq
