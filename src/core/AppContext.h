@@ -17,6 +17,7 @@
 #include "base/StationFlags.h"
 #include "base/SummaryForm.h"
 #include "base/SystemShutdown.h"
+#include "cameras/ImageOverlay.h"
 #include "control/BatteryWatch.h"
 #include "control/LivePanel.h"
 #include "control/RoofControl.h"
@@ -167,6 +168,8 @@ struct AppContext {
     Banner banner{{mainForm, settingsForm, config, readings, graphStore, messages, prompter, clock,
                    options.programDirectory}};
     ChartImages chartImages{{chartModel, chartPictures, config, sums, prompter}};
+    ImageOverlay overlay{
+        {mainForm, settingsForm, config, readings, banner, messages, prompter, clock}};
     // Where every hook lands.
     LiveFollowUp& liveFollowUp = wiring;
     GraphFeed& graphFeed = wiring;

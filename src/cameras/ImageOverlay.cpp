@@ -1,0 +1,107 @@
+#include "cameras/ImageOverlay.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "base/Clock.h"
+#include "base/Configuration.h"
+#include "base/CurrentReadings.h"
+#include "base/MainForm.h"
+#include "base/MessagesList.h"
+#include "base/SettingsForm.h"
+#include "records/Banner.h"
+#include "ui/DateTimeText.h"
+#include "ui/Jpeg.h"
+#include "ui/Prompter.h"
+
+namespace zaq {
+namespace {
+
+constexpr int kStampQuality = 90;
+// By day the sky sensor reads 9 mag/arcsec² or less.
+constexpr float kNightSky = 9.0f;
+
+QString skyWordOf(int code) {
+    switch (code) {
+        case 12:
+            return QStringLiteral(" Despejado");
+        case 6:
+            return QStringLiteral(" Nubes");
+        case 2:
+            return QStringLiteral(" Muy Nublado");
+        case 3:
+            return QStringLiteral(" Llueve");
+        default:
+            return QStringLiteral(" ¿?");
+    }
+}
+
+}  // namespace
+
+bool ImageOverlay::appendTextStrip(const QString& input, const QString& output,
+                                   const QString& text) {
+    const JpegPicture picture = readJpegFile(input);
+    if (!picture.ok()) {
+        p_.messages.addMessage(input + QStringLiteral(" formato invalido."));
+        return false;
+    }
+    const QImage& source = picture.image;
+    QImage image(source.width(), source.height() + kStripHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, source);
+    QFont font = QGuiApplication::font();
+    font.setPointSize(source.height() > 400 ? 12 : 8);
+    painter.setFont(font);
+    painter.setPen(QColor(166, 202, 240));
+    painter.drawText(QRect(5, image.height() - 20, image.width(), 20), Qt::AlignLeft | Qt::AlignTop,
+                     text);
+    painter.end();
+    QString error;
+    if (!writeJpegFile(output, image, kStampQuality, &error)) {
+        p_.prompter.reportError(error);
+        return false;
+    }
+    return true;
+}
+
+bool ImageOverlay::stampCameraImage(const QString& file) {
+    return appendTextStrip(file, file, bannerLine1()) && appendTextStrip(file, file, bannerLine2());
+}
+
+QString ImageOverlay::bannerLine1() const {
+    const int hours = p_.config.hoursFromUt;
+    return p_.settings.Eident.text + QStringLiteral("  ") + timeText(p_.clock.now()) +
+           (hours == 0 ? QStringLiteral(" UTC ")
+                       : QStringLiteral(" UTC+") + QString::number(hours));
+}
+
+QString ImageOverlay::bannerLine2() const {
+    const MainForm& m = p_.main;
+    const QString first = QStringLiteral("ZAQ: ") + m.PTempAmbiente.text + QStringLiteral("ºC, ") +
+                          m.PHumedad.text + QStringLiteral("%H ") + m.PVelViento.text +
+                          QStringLiteral("Km/h ") + m.LAnemometroMecMax.text +
+                          QStringLiteral("max ") + m.PDirNSEO.text + u' ' + m.PBarometro.text +
+                          QStringLiteral("mB ") + m.PPluviometro.text + QStringLiteral("mm ");
+    if (p_.readings.skyMagnitude <= kNightSky) {
+        return first + m.PRadSol.text + QStringLiteral("W/m2 ") + m.LRadSolacuPorcent.text;
+    }
+    return first + QStringLiteral("MV") + m.PMagnitud.text + u' ' +
+           skyWordOf(p_.banner.skyConditionCode());
+}
+
+QString ImageOverlay::datedCaptureName(int number, const QDateTime& moment) {
+    const QDate d = moment.date();
+    const QTime t = moment.time();
+    return QStringLiteral("c%1_%2-%3-%4-%5-%6-%7.jpg")
+        .arg(number)
+        .arg(d.year())
+        .arg(d.month())
+        .arg(d.day())
+        .arg(t.hour())
+        .arg(t.minute())
+        .arg(t.second());
+}
+
+}  // namespace zaq
