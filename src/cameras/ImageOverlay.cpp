@@ -22,21 +22,6 @@ constexpr int kStampQuality = 90;
 // By day the sky sensor reads 9 mag/arcsec² or less.
 constexpr float kNightSky = 9.0f;
 
-QString skyWordOf(int code) {
-    switch (code) {
-        case 12:
-            return QStringLiteral(" Despejado");
-        case 6:
-            return QStringLiteral(" Nubes");
-        case 2:
-            return QStringLiteral(" Muy Nublado");
-        case 3:
-            return QStringLiteral(" Llueve");
-        default:
-            return QStringLiteral(" ¿?");
-    }
-}
-
 }  // namespace
 
 bool ImageOverlay::appendTextStrip(const QString& input, const QString& output,
@@ -88,7 +73,7 @@ QString ImageOverlay::bannerLine2() const {
         return first + m.PRadSol.text + QStringLiteral("W/m2 ") + m.LRadSolacuPorcent.text;
     }
     return first + QStringLiteral("MV") + m.PMagnitud.text + u' ' +
-           skyWordOf(p_.banner.skyConditionCode());
+           Banner::skyWordOfCode(p_.banner.skyConditionCode());
 }
 
 QString ImageOverlay::datedCaptureName(int number, const QDateTime& moment) {

@@ -40,17 +40,33 @@ void drawText(QPainter& painter, int x, int y, int points, bool bold, const QCol
     painter.drawText(QRect(x, y, 4000, 400), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
+// The sky words and their sky-condition codes, read both ways.
+struct SkyCode {
+    const char* word;
+    int code;
+};
+constexpr SkyCode kSkyCodes[] = {
+    {" Despejado", 12}, {" Nubes", 6}, {" Muy Nublado", 2}, {" Llueve", 3}};
+
 int codeOf(const QString& word) {
-    if (word == QLatin1String(" Despejado")) {
-        return 12;
+    for (const SkyCode& s : kSkyCodes) {
+        if (word == QLatin1String(s.word)) {
+            return s.code;
+        }
     }
-    if (word == QLatin1String(" Nubes")) {
-        return 6;
-    }
-    return word == QLatin1String(" Llueve") ? 3 : 2;
+    return 2;
 }
 
 }  // namespace
+
+QString Banner::skyWordOfCode(int code) {
+    for (const SkyCode& s : kSkyCodes) {
+        if (code == s.code) {
+            return QLatin1String(s.word);
+        }
+    }
+    return QStringLiteral(" ¿?");
+}
 
 QString Banner::tendencySymbol(double t) {
     if (t < -2) {

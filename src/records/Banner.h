@@ -43,6 +43,9 @@ class Banner {
     // 12, 6, 2 or 3 after the sky word; 2 at start.
     int skyConditionCode() const { return skyCode_; }
 
+    // The sky word a sky-condition code stands for (" ¿?" for any other code).
+    static QString skyWordOfCode(int code);
+
     // The three-hour pressure tendency, t in hPa.
     static QString tendencySymbol(double t);
     // By day (expected radiation E ≥ 75 W/m²) from the measured radiation S, by night from the

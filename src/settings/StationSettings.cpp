@@ -108,12 +108,16 @@ int truncatedScaled(double value, int scale) {
     return static_cast<int>(std::clamp(std::trunc(value * scale), -1e9, 1e9));
 }
 
+// A field's text read as a C-style integer: leading digits, 0 if none.
+int integerValue(const QString& text) {
+    const QByteArray bytes = encodeWindows1252(text);
+    return readInteger(bytes.constData(), static_cast<int>(bytes.size()));
+}
+
 // Limit texts never fail: C-style conversions, 0 for anything else.
 int limitValue(const LimitRow& row, const QString& text) {
     if (row.scale == 1) {
-        const QByteArray bytes = encodeWindows1252(text);
-        const int v = readInteger(bytes.constData(), static_cast<int>(bytes.size()));
-        return std::min(v, row.highest);
+        return std::min(integerValue(text), row.highest);
     }
     QString pointed = text;
     const qsizetype comma = pointed.indexOf(u',');
@@ -123,11 +127,6 @@ int limitValue(const LimitRow& row, const QString& text) {
     const QByteArray bytes = encodeWindows1252(pointed);
     return truncatedScaled(readDecimal(bytes.constData(), static_cast<int>(bytes.size())),
                            row.scale);
-}
-
-int integerValue(const QString& text) {
-    const QByteArray bytes = encodeWindows1252(text);
-    return readInteger(bytes.constData(), static_cast<int>(bytes.size()));
 }
 
 // "0,0 a 29,9": a scaled range in the window's own number form.
