@@ -190,7 +190,7 @@ struct AppContext {
                                   shortMessages, liveReadings, blockRefill, extremes, wdTap}};
 
     SerialLink serial{config.serialPort, options.serialDevice};
-    ClientSocketZAQ client{messages,
+    ClientSocketZAQ client{messages, flags,
                            [this](const QByteArray& bytes) { wiring.feedStationBytes(bytes); }};
     StationLink link{{queue, serial, client, dispatcher, flags, safety, mainForm, settingsForm,
                       config, pinger, messages, activityLog, clock, linkHooks}};

@@ -7,6 +7,7 @@
 namespace zaq {
 
 class MessagesList;
+struct StationFlags;
 
 // The TCP client to the station's network adapter. Errors are reported in the messages list,
 // never in a dialog.
@@ -15,7 +16,7 @@ class ClientSocketZAQ : public QObject {
   public:
     using Feed = std::function<void(const QByteArray&)>;
 
-    ClientSocketZAQ(MessagesList& messages, Feed feed);
+    ClientSocketZAQ(MessagesList& messages, const StationFlags& flags, Feed feed);
 
     // Closes the client, then connects it to the address and port.
     void connectTo(const QString& address, const QString& port);
@@ -30,6 +31,7 @@ class ClientSocketZAQ : public QObject {
     void onReadyRead();
 
     MessagesList& messages_;
+    const StationFlags& flags_;
     Feed feed_;
     QTcpSocket socket_;
     bool connected_ = false;

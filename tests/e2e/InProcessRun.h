@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -15,29 +17,41 @@
 
 namespace zaq::test {
 
-// The program's logic in this process with its timers running, on the serial line of the real
-// simulated station running the scenario.
+// The program's logic in this process with its timers running, on the serial line (or the
+// network adapter) of the real simulated station running the scenario.
 class InProcessRun : public ::testing::Test {
   protected:
     // Starts both; `prepare` sets what the test needs before the timers start.
-    void start(const QByteArray& scenario, const std::function<void(AppContext&)>& prepare) {
+    void start(const QByteArray& scenario, const std::function<void(AppContext&)>& prepare,
+               bool overTcp = false) {
         QFile file(dir.path() + "/scenario.txt");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(scenario);
         file.close();
         QObject::connect(&sim, &QProcess::readyReadStandardError,
                          [this] { simLog += sim.readAllStandardError(); });
+        const QStringList line = overTcp ? QStringList{"--tcp", "0", "--bind", "127.0.0.1"}
+                                         : QStringList{"--pty", link()};
         sim.start(ZAQ_STATION_SIM,
-                  {"--pty", link(), "--interval", "1", "--scenario", file.fileName()});
+                  line + QStringList{"--interval", "1", "--scenario", file.fileName()});
         ASSERT_TRUE(sim.waitForStarted());
-        ASSERT_TRUE(waitForPtyLink(link()));
+        const int port = overTcp ? listeningPort() : 0;
+        ASSERT_TRUE(overTcp ? port > 0 : waitForPtyLink(link()));
 
-        t = std::make_unique<TestContext>(link());
+        t = std::make_unique<TestContext>(overTcp ? QString() : link());
         WindowConstruction construction(t->app);
         construction.constructMainWindow();
         construction.constructSettingsWindow();
         t->keepFilesInside();
         prepare(t->app);
+        if (overTcp) {
+            t->app.config.networkMode = true;
+            t->app.config.stationAddress = "127.0.0.1";
+            t->app.config.stationPort = QString::number(port);
+            t->pinger.answers["127.0.0.1"] = true;
+            t->app.link.checkStation();
+            t->app.link.connectStation();
+        }
         t->app.timers.start();
         clock.start();
     }
@@ -48,6 +62,15 @@ class InProcessRun : public ::testing::Test {
     }
 
     QString link() const { return dir.path() + "/ttyZAQ"; }
+
+    int listeningPort() {
+        static const QRegularExpression listening("listening on [0-9.]+:(\\d+)");
+        for (int i = 0; i < 200 && !listening.match(simLog).hasMatch(); ++i) {
+            QCoreApplication::processEvents();
+            QThread::msleep(25);
+        }
+        return listening.match(simLog).captured(1).toInt();
+    }
 
     // Runs the event loop until the condition holds or the time is up.
     bool waitUntil(const std::function<bool()>& condition, qint64 untilMs) {

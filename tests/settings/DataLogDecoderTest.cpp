@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QThread>
 
 #include "support/TestContext.h"
 
@@ -144,6 +145,43 @@ TEST_F(DataLogDecoderTest, AnUnwritableDirectoryIsReported) {
     feedDay();
     EXPECT_THAT(t.lines(),
                 Contains("Inaccesible: " + t.dir.path() + "/no/such/DataLog_02_2015.txt"));
+}
+
+// Over the network a busy moment gathers more than 2200 bytes of a dump in one read: during a dump
+// all of it is records, outside one it is still noise.
+TEST_F(DataLogDecoderTest, AReadOfMoreThan2200BytesIsNoiseOnlyOutsideADump) {
+    for (const bool dumping : {true, false}) {
+        SCOPED_TRACE(dumping ? "during a dump" : "outside a dump");
+        TestContext net;
+        net.app.flags.dumpInProgress = dumping;
+        QTcpServer server;
+        QTcpSocket* peer = net.connectToAdapter(server);
+        ASSERT_NE(peer, nullptr);
+        QByteArray burst;
+        int records = 0;
+        for (int block = 0; block < 6; ++block) {
+            burst += header(1617 + block);
+            for (int i = 0; i < 22; ++i, ++records) {
+                burst += record({.offset = i * 24});
+            }
+        }
+        ASSERT_GT(burst.size(), 6000);
+        peer->write(burst);
+        peer->waitForBytesWritten(1000);
+        QThread::msleep(100);  // all of it waits in the socket: the client gets one read
+        QElapsedTimer waited;
+        waited.start();
+        const int expected = dumping ? records : 0;
+        const auto arrived = [&] {
+            return dumping ? net.app.dataLogDecoder.recordCount() >= records
+                           : net.lines().contains("Ruido ");
+        };
+        while (!arrived() && waited.elapsed() < 4000) {
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(net.app.dataLogDecoder.recordCount(), expected);
+        EXPECT_EQ(net.lines().contains("Ruido "), !dumping);
+    }
 }
 
 }  // namespace

@@ -212,31 +212,12 @@ TEST_F(StationLinkTest, NetworkModePingsUntilTheStationIsDetected) {
 
 // The station's network adapter on loopback, with the program's client connected to it; null
 // when the connection did not come up.
-QTcpSocket* connectToAdapter(TestContext& t, QTcpServer& server) {
-    if (!server.listen(QHostAddress::LocalHost)) {
-        return nullptr;
-    }
-    t.app.config.stationAddress = "127.0.0.1";
-    t.app.config.stationPort = QString::number(server.serverPort());
-    t.app.link.connectStation();
-    if (!server.waitForNewConnection(2000)) {
-        return nullptr;
-    }
-    QTcpSocket* peer = server.nextPendingConnection();
-    QElapsedTimer waited;
-    waited.start();
-    while (!t.app.client.connected() && waited.elapsed() < 2000) {
-        QCoreApplication::processEvents();
-    }
-    return t.app.client.connected() ? peer : nullptr;
-}
-
 TEST(ClientSocketTest, ReadsOfMoreThan2200BytesAreNoiseAndErrorsGoToTheList) {
     TestContext t;
     QTcpServer server;
     QElapsedTimer waited;
     waited.start();
-    QTcpSocket* peer = connectToAdapter(t, server);
+    QTcpSocket* peer = t.connectToAdapter(server);
     ASSERT_NE(peer, nullptr);
 
     peer->write(exampleDataMessage());
@@ -283,7 +264,7 @@ TEST(ClientSocketTest, TheAdapterClosingTheConnectionIsADisconnectNotAnError) {
     QTcpServer server;
     QElapsedTimer waited;
     waited.start();
-    QTcpSocket* peer = connectToAdapter(t, server);
+    QTcpSocket* peer = t.connectToAdapter(server);
     ASSERT_NE(peer, nullptr);
     peer->disconnectFromHost();
     while (t.app.client.connected() && waited.elapsed() < 4000) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -32,6 +36,27 @@ struct TestContext {
         app.dispatcher.feedStationBytes(bytes.constData(), static_cast<int>(bytes.size()));
     }
     const QStringList& lines() const { return app.messagesForm.Mhistory.lines; }
+
+    // The station's network adapter played by a server on loopback: the program's client
+    // connected to it, or null.
+    QTcpSocket* connectToAdapter(QTcpServer& server) {
+        if (!server.listen(QHostAddress::LocalHost)) {
+            return nullptr;
+        }
+        app.config.stationAddress = "127.0.0.1";
+        app.config.stationPort = QString::number(server.serverPort());
+        app.link.connectStation();
+        if (!server.waitForNewConnection(2000)) {
+            return nullptr;
+        }
+        QTcpSocket* peer = server.nextPendingConnection();
+        QElapsedTimer waited;
+        waited.start();
+        while (!app.client.connected() && waited.elapsed() < 2000) {
+            QCoreApplication::processEvents();
+        }
+        return app.client.connected() ? peer : nullptr;
+    }
     // The lines without the activity log's "Creado: " notices.
     QStringList shownLines() const {
         QStringList shown;
