@@ -25,6 +25,7 @@
 #include "control/SunCalculator.h"
 #include "core/AcousticAlarms.h"
 #include "core/MainActions.h"
+#include "core/SummaryActions.h"
 #include "core/MainTimers.h"
 #include "core/ProgramHooks.h"
 #include "core/ProgramWiring.h"
@@ -216,6 +217,7 @@ struct AppContext {
     WeatherService weather{{readings, safety, lastDataMessage, mainForm, settingsForm, queue,
                             messages, [this](const QByteArray& b) { wiring.feedStationBytes(b); }}};
     MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
+    SummaryActions summaryActions{{summaryForm, mainForm, readings, banner}};
 };
 
 }  // namespace zaq

@@ -38,6 +38,7 @@ void MainTimers::tick100ms() {
 void MainTimers::tick1s() {
     p_.roof.TimerTechoTimer();
     p_.duties.settleLinkSpeed();
+    p_.duties.refreshSummary();
 }
 
 void MainTimers::tick4s() {

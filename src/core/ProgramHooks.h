@@ -12,6 +12,7 @@ class TimerDuties {
     virtual void startWeatherDisplayFeed() = 0;
     // 1-second tick, after the roof timer.
     virtual void settleLinkSpeed() = 0;
+    virtual void refreshSummary() = 0;
     // 4-second tick.
     virtual void showSunAltitude() = 0;
     // 60-second tick, in its order.

@@ -90,6 +90,9 @@ void ProgramWiring::handleDumpMessage(const QByteArray& text) {
 void ProgramWiring::settleLinkSpeed() {
     app_.datalogger.settleSpeed();
 }
+void ProgramWiring::refreshSummary() {
+    app_.summaryActions.Timer1Timer();
+}
 bool ProgramWiring::automationConnected() const {
     return app_.weather.automationConnected();
 }

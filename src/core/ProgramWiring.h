@@ -74,6 +74,7 @@ class ProgramWiring final : public LiveFollowUp,
     void writeChartImages() override;
     void writeMonthlyDataLine() override;
     void settleLinkSpeed() override;
+    void refreshSummary() override;
 
   private:
     AppContext& app_;

@@ -27,8 +27,8 @@
 #include "settings/MessagesWindow.h"
 #include "settings/SettingsWindow.h"
 #include "station/IcmpPinger.h"
-#include "ui/PlaceholderWindow.h"
 #include "ui/PrompterView.h"
+#include "ui/SummaryWindow.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ struct Windows {
     std::unique_ptr<zaq::MessagesWindow> messages;
     std::unique_ptr<zaq::GraphsWindow> graphs;
     std::unique_ptr<zaq::SettingsWindow> settings;
-    std::unique_ptr<zaq::PlaceholderWindow> summary;
+    std::unique_ptr<zaq::SummaryWindow> summary;
 };
 
 int run(const zaq::CommandLine& args, const QString& programDirectory,
@@ -96,7 +96,7 @@ int run(const zaq::CommandLine& args, const QString& programDirectory,
     construction.constructSettingsWindow();
     if (headless == nullptr) {
         windows.settings = std::make_unique<zaq::SettingsWindow>(app);
-        windows.summary = std::make_unique<zaq::PlaceholderWindow>(app.summaryForm.window);
+        windows.summary = std::make_unique<zaq::SummaryWindow>(app.summaryForm, app.summaryActions);
         windows.main->refresh();
     }
     zaq::installQuitSignals();

@@ -70,6 +70,7 @@ struct RecordingDuties : TimerDuties {
     void writeChartImages() override { calls.push_back("charts"); }
     void writeMonthlyDataLine() override { calls.push_back("monthly"); }
     void settleLinkSpeed() override { calls.push_back("speed"); }
+    void refreshSummary() override { calls.push_back("summary"); }
 };
 
 }  // namespace zaq::test

@@ -15,6 +15,9 @@
 #include "settings/SettingsWindow.h"
 #include "support/StationText.h"
 #include "support/TestContext.h"
+#include "ui/Jpeg.h"
+#include "ui/NumberFormat.h"
+#include "ui/SummaryWindow.h"
 #include "views/Screenshot.h"
 
 namespace zaq::test {
@@ -173,6 +176,44 @@ TEST_F(ViewTest, MainWindowBeforeAndAfterLiveMessagesFitsALaptopScreen) {
     EXPECT_EQ(com->palette().color(QPalette::WindowText), QColor(0, 128, 0));
     EXPECT_EQ(com->toolTip(), "En verde: zaq.Weather.Connected = true");
     screenshot(window, "main-after-data");
+}
+
+// The summary shows the main window's texts as displayed, the sky word once a banner has chosen
+// one, and closing it brings the main window back.
+TEST_F(ViewTest, SummaryWindowBeforeAndAfterDataAndItsCloseBox) {
+    SummaryWindow window(t.app.summaryForm, t.app.summaryActions);
+    t.app.actions.BCartelClick();
+    t.app.timers.tick1s();
+    window.refresh();
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Resumen ZAQ");
+    EXPECT_EQ(labelShowing(window, "12,5"), nullptr);
+    EXPECT_EQ(window.findChildren<QLabel*>().size(), 11);
+    EXPECT_NE(labelShowing(window, formatNumber(0.0, 4, 2)), nullptr);
+    EXPECT_EQ(t.app.summaryForm.LTG.text, "----");
+    EXPECT_EQ(t.app.summaryForm.LCieloG.text, "");
+    screenshot(window, "summary-before-data");
+
+    t.feed(exampleDataMessage());
+    t.feed(exampleDataMessage());
+    QImage plain(400, 120, QImage::Format_RGB32);
+    plain.fill(QColor(200, 200, 200));
+    ASSERT_TRUE(writeJpegFile(t.dirPath("baner-b.jpg"), plain, 95));
+    t.app.banner.writeBanner("baner-b.jpg");
+    t.app.timers.tick1s();
+    window.refresh();
+    EXPECT_NE(labelShowing(window, t.app.mainForm.PTempAmbiente.text), nullptr);
+    EXPECT_NE(t.app.summaryForm.LTG.text, "----");
+    EXPECT_TRUE(t.app.summaryForm.LCieloG.text.startsWith(' '));
+    QLabel* title = labelShowing(window, "Temperatura C:");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+    EXPECT_EQ(title->font().pixelSize(), 19);
+    screenshot(window, "summary-after-data");
+
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(t.app.summaryForm.window.visible);
+    EXPECT_TRUE(t.app.mainForm.window.visible);
 }
 
 // The station side after "Leer" and the station's answers: white fields with its values, a
