@@ -4,6 +4,7 @@ namespace zaq {
 
 SettingsForm::SettingsForm() {
     CBmaster.colour = colours::window;
+    T.visible = false;
     CBPingInternet.hint = QStringLiteral("Host para comprobar conexion a internet.");
     EPingInternet.hint = QStringLiteral("Host para comprobar conexion a internet.");
     Eident.hint = QStringLiteral("Texto a insertar en capturas y logs.");

@@ -82,7 +82,7 @@ struct SettingsForm {
     Edit EAltura_Bar{{}, colours::buttonFace};
     Edit EOffset_UV{{}, colours::buttonFace};
     Edit EKAnem_mec{{}, colours::buttonFace};
-    CheckBox CBtx20;  // its row label "TX20 :" marks it
+    CheckBox CBtx20;    // its row label "TX20 :" marks it
     CheckBox CBoregon;  // its row label "WR918" marks it
     Edit EOffset_Ane1631{{}, colours::buttonFace};
     Edit EKAnem_1631{{}, colours::buttonFace};
@@ -108,6 +108,7 @@ struct SettingsForm {
 
     Button BOkDirectorio{QStringLiteral("Guardar Configuración")};
     Button BIniExtremas{QStringLiteral("x"), QStringLiteral("Recarga fichero extremas.txt")};
+    Button T{QStringLiteral("T"), QStringLiteral("Test insertar texto en ipcam.jpg")};
 };
 
 }  // namespace zaq

@@ -62,6 +62,27 @@ QString ImageOverlay::bannerLine1() const {
                        : QStringLiteral(" UTC+") + QString::number(hours));
 }
 
+QString ImageOverlay::testCaptionLine() const {
+    const MainForm& m = p_.main;
+    const int hours = p_.config.hoursFromUt;
+    const QString weather = m.PHumedad.text + QStringLiteral("%Hr ") + m.PVelViento.text +
+                            QStringLiteral("Km/h") + m.PDirNSEO.text + u' ' + m.PBarometro.text +
+                            QStringLiteral("mB");
+    const QString start = p_.settings.Eident.text + u' ' + timeText(p_.clock.now());
+    if (hours == 0) {
+        return start + QStringLiteral(" UTC  ") + m.PTempAmbiente.text + QStringLiteral("ºC ") +
+               weather;
+    }
+    return start + QStringLiteral(" UTC+") + QString::number(hours) + QStringLiteral("   ") +
+           m.PTempAmbiente.text + QStringLiteral("ºC, ") + weather;
+}
+
+void ImageOverlay::TClick() {
+    appendTextStrip(p_.programDirectory + QStringLiteral("ipcam.jpg"),
+                    p_.programDirectory + QStringLiteral("ipcamtxt.jpg"), testCaptionLine());
+    p_.banner.writeBanner(QStringLiteral("baner-b.jpg"));
+}
+
 QString ImageOverlay::bannerLine2() const {
     const MainForm& m = p_.main;
     const QString first = QStringLiteral("ZAQ: ") + m.PTempAmbiente.text + QStringLiteral("ºC, ") +

@@ -23,15 +23,17 @@ class ImageOverlay {
         const SettingsForm& settings;
         const Configuration& config;
         const CurrentReadings& readings;
-        const Banner& banner;
+        Banner& banner;
         MessagesList& messages;
         Prompter& prompter;
         const Clock& clock;
+        // The working directory, where the hidden test button reads and writes.
+        QString programDirectory;
     };
 
     static constexpr int kStripHeight = 22;
 
-    explicit ImageOverlay(Deps deps) : p_(deps) {}
+    explicit ImageOverlay(Deps deps) : p_(std::move(deps)) {}
 
     // False when the input could not be read (said in the messages list) or the result not
     // written (the general error report); the output is then untouched.
@@ -41,6 +43,11 @@ class ImageOverlay {
 
     QString bannerLine1() const;
     QString bannerLine2() const;
+
+    // The settings window's hidden "T": one caption line under "ipcam.jpg" as "ipcamtxt.jpg",
+    // then the banner.
+    void TClick();
+    QString testCaptionLine() const;
     // "c1_2024-6-1-9-5-7.jpg": the camera's number and the moment, without leading zeros.
     static QString datedCaptureName(int number, const QDateTime& moment);
 

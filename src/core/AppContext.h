@@ -25,12 +25,12 @@
 #include "control/SunCalculator.h"
 #include "core/AcousticAlarms.h"
 #include "core/MainActions.h"
-#include "core/SummaryActions.h"
 #include "core/MainTimers.h"
 #include "core/ProgramHooks.h"
 #include "core/ProgramWiring.h"
 #include "core/SoundPlayer.h"
 #include "core/StartupSequence.h"
+#include "core/SummaryActions.h"
 #include "graphs/ChartModel.h"
 #include "graphs/ChartPictures.h"
 #include "graphs/GraphStore.h"
@@ -169,8 +169,8 @@ struct AppContext {
     Banner banner{{mainForm, settingsForm, config, readings, graphStore, messages, prompter, clock,
                    options.programDirectory}};
     ChartImages chartImages{{chartModel, chartPictures, config, sums, prompter}};
-    ImageOverlay overlay{
-        {mainForm, settingsForm, config, readings, banner, messages, prompter, clock}};
+    ImageOverlay overlay{{mainForm, settingsForm, config, readings, banner, messages, prompter,
+                          clock, options.programDirectory}};
     // Where every hook lands.
     LiveFollowUp& liveFollowUp = wiring;
     GraphFeed& graphFeed = wiring;

@@ -30,6 +30,9 @@ SettingsWindow::SettingsWindow(AppContext& app, QWidget* parent)
     bindButton(reloadExtremes, app_.settingsForm.BIniExtremas,
                [this] { app_.extremesFile.BIniExtremasClick(); });
     buttons->addWidget(reloadExtremes);
+    auto* insertText = new QPushButton(this);
+    bindButton(insertText, app_.settingsForm.T, [this] { app_.overlay.TClick(); });
+    buttons->addWidget(insertText);
     buttons->addStretch();
     auto* save = new QPushButton(this);
     bindButton(save, app_.settingsForm.BOkDirectorio,

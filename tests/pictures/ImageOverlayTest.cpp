@@ -67,6 +67,27 @@ TEST(ImageOverlayTest, TheBannerLinesByDayAndByNight) {
     EXPECT_TRUE(t.app.overlay.bannerLine2().startsWith("ZAQ: ----ºC, ----%H ----Km/h ---max -- "));
 }
 
+// The hidden "T": its own caption forms, "ipcamtxt.jpg" one strip taller, and the banner.
+TEST(ImageOverlayTest, TheHiddenTestButtonCaptionsIpcamAndMakesTheBanner) {
+    TestContext t;
+    t.app.settingsForm.Eident.text = "Obs";
+    t.app.config.hoursFromUt = 0;
+    EXPECT_EQ(t.app.overlay.testCaptionLine(),
+              "Obs 05/03/2015 9:07:21 UTC  ----ºC ----%Hr ----Km/h-- ----mB");
+    t.app.config.hoursFromUt = 2;
+    EXPECT_EQ(t.app.overlay.testCaptionLine(),
+              "Obs 05/03/2015 9:07:21 UTC+2   ----ºC, ----%Hr ----Km/h-- ----mB");
+    EXPECT_FALSE(t.app.settingsForm.T.visible);
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::darkGray);
+    ASSERT_TRUE(writeJpegFile(t.dirPath("ipcam.jpg"), picture, 90));
+    ASSERT_TRUE(writeJpegFile(t.dirPath("baner-b.jpg"), picture, 90));
+    t.app.overlay.TClick();
+    EXPECT_EQ(readJpegFile(t.dirPath("ipcamtxt.jpg")).image.size(), QSize(320, 262));
+    EXPECT_EQ(readJpegFile(t.dirPath("ipcam.jpg")).image.size(), QSize(320, 240));
+    EXPECT_TRUE(QFile::exists(t.dirPath("baner.jpg")));
+}
+
 TEST(ImageOverlayTest, AnUnreadablePictureIsSaidAndTheOutputUntouched) {
     TestContext t;
     const QString input = t.dirPath("IPcam.jpg");
