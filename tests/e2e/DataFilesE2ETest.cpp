@@ -3,10 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <cstring>
 
 #include "E2eRun.h"
 #include "graphs/GraphRecord.h"
+#include "settings/ConfigImage.h"
+#include "settings/ConfigLayout.h"
 #include "support/QtPrinters.h"
 #include "ui/Jpeg.h"
 
@@ -20,12 +24,14 @@ QByteArray contents(const QString& path) {
 
 // A minute and more of the real programs: the files of the periodic processing, the monthly
 // table and the graph store, refilled at start from the station's 288 blocks.
-TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
+TEST(DataFilesE2ETest, TwoMinutesOfDataWriteTheFilesAndPicturesWithTheStationsValues) {
     E2eRun run;
     run.startSimulator(false,
                        "at 0s temperature 12.5\nat 0s dewpoint 5.3\nat 0s pressure 1013.2\n"
                        "at 0s supply 12.6\nat 0s cloud 20\nat 0s rain 0\n");
-    run.writeConfiguration(false, 0, true, true);
+    run.writeConfiguration(false, 0, true, true, [](ConfigImage& image) {
+        image.writeText(cfglayout::kChartInterval, 2, "1");
+    });
     // The records of a previous month, left by an earlier run.
     const int month = QDate::currentDate().month();
     const QString ended = QString::asprintf("%02i", month == 1 ? 12 : month - 1);
@@ -51,8 +57,28 @@ TEST(DataFilesE2ETest, AMinuteOfDataWritesTheFilesWithTheStationsValues) {
         return QFile::exists(store) && !monthly().isEmpty() && QFile::exists(web) &&
                QFile::exists(banner);
     });
+    // The second minute: the banner again, and with ETiempoJpg 1 the six chart pictures.
+    const QDateTime firstBanner = QFileInfo(banner).lastModified();
+    const QStringList charts{"anemometro.jpg",   "temperatura.jpg", "pluviometria.jpg",
+                             "lluvia_nubes.jpg", "barometro.jpg",   "magnitudv.jpg"};
+    const auto allCharts = [&] {
+        return std::all_of(charts.begin(), charts.end(),
+                           [&](const QString& c) { return QFile::exists(run.dir() + "/" + c); });
+    };
+    run.runFor(run.elapsed() + 75000,
+               [&] { return allCharts() && QFileInfo(banner).lastModified() != firstBanner; });
     run.runFor(run.elapsed() + 1500);
     run.stop();
+    EXPECT_NE(QFileInfo(banner).lastModified(), firstBanner) << "a banner every minute";
+    for (const QString& chart : charts) {
+        QProcess djpeg;
+        djpeg.start("djpeg", {"-pnm", run.dir() + "/" + chart});
+        ASSERT_TRUE(djpeg.waitForFinished(10000));
+        EXPECT_TRUE(djpeg.readAllStandardOutput().startsWith("P6\n")) << chart.toStdString();
+    }
+    EXPECT_THAT(QDir(run.dir()).entryList({"*.bmp", "Anem.jpg", "temp.jpg", "pluv.jpg", "lluv.jpg",
+                                           "baro.jpg", "mag.jpg"}),
+                ::testing::IsEmpty());
 
     const QList<QByteArray> current = contents(run.dir() + "/zaqdf.txt").split('\n');
     ASSERT_GE(current.size(), 2);
