@@ -44,6 +44,22 @@ put 810 'Demo ZAQ'
 put 870 '40.417'; put 878 N; put 880 '3.667'; put 888 O; put 891 '\x01'
 put 900 '192.168.0.20\0'; put 950 './\0'
 
+# The banner's template, drawn here at the first run: a night-blue gradient with a horizon line,
+# 240 × 130 pixels (the seven lines reach down to 120), written as a portable pixmap and encoded by cjpeg.
+if [[ ! -f baner-b.jpg ]]; then
+  awk 'BEGIN {
+    w = 240; h = 130; print "P3"; print w, h; print 255
+    for (y = 0; y < h; y++) {
+      for (x = 0; x < w; x++) {
+        if (y == 124) { r = 70; g = 90; b = 60 }
+        else if (y > 124) { r = 12; g = 18; b = 10 }
+        else { r = 4 + y / 8; g = 10 + y / 4; b = 40 + y / 2 + x / 6 }
+        printf "%d %d %d\n", r, g, b
+      }
+    }
+  }' | cjpeg -quality 90 >baner-b.jpg
+fi
+
 sim_args=(--interval 5)
 if [[ $mode == network ]]; then
   sim_args+=(--tcp 20108)

@@ -25,8 +25,10 @@ struct NoPictures : ChartPictures {
 
 // The program's state on the real clock, with its files in a temporary directory.
 struct BenchProgram {
-    BenchProgram()
-        : app({clock, prompter, pinger, sound, pictures, shutdown}, {dir.path() + u'/', {}}) {
+    // The charts are not drawn unless the benchmark hands in the real drawing.
+    explicit BenchProgram(ChartPictures* chartPictures = nullptr)
+        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown},
+              {dir.path() + u'/', {}}) {
         keepFilesInside();
     }
     // Also after loading a configuration, which puts the directories back to "./".
