@@ -14,6 +14,7 @@
 #include "ui/DateTimeText.h"
 #include "ui/Jpeg.h"
 #include "ui/Prompter.h"
+#include "ui/TextFile.h"
 
 namespace zaq {
 namespace {
@@ -60,6 +61,35 @@ QString ImageOverlay::bannerLine1() const {
     return p_.settings.Eident.text + QStringLiteral("  ") + timeText(p_.clock.now()) +
            (hours == 0 ? QStringLiteral(" UTC ")
                        : QStringLiteral(" UTC+") + QString::number(hours));
+}
+
+void ImageOverlay::publishCameraImage(CameraKind kind, int number, int& minuteCounter) {
+    const bool video = kind == CameraKind::IpVideo;
+    const QString& dir = p_.config.graphsDirectory;
+    const QString working =
+        dir + (video ? QStringLiteral("IPcam.jpg") : QStringLiteral("picam.jpg"));
+    if (!video && !QFile::exists(working)) {
+        p_.messages.addMessage(QStringLiteral(" ocupado "));
+        return;
+    }
+    if (!stampCameraImage(working)) {
+        return;
+    }
+    const int published = video ? number : number + 1;
+    QFile file(working);
+    const QByteArray picture = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // Copy failures are not reported: the next capture tries again.
+    replaceFile(dir + QStringLiteral("IPcam") + QString::number(published) + QStringLiteral(".jpg"),
+                picture);
+    const bool archive = video ? p_.config.ipVideoArchive : p_.config.cameraArchive;
+    const int interval = video ? p_.config.ipVideoIntervalMinutes : p_.config.cameraIntervalMinutes;
+    if (archive && minuteCounter == interval) {
+        replaceFile(p_.config.capturesDirectory + datedCaptureName(published, p_.clock.now()),
+                    picture);
+        if (!video) {
+            minuteCounter = 0;
+        }
+    }
 }
 
 QString ImageOverlay::testCaptionLine() const {

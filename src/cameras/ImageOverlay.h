@@ -33,6 +33,9 @@ class ImageOverlay {
 
     static constexpr int kStripHeight = 22;
 
+    // The IP video server's channels 1–4, or the single-board cameras 1 and 2.
+    enum class CameraKind { IpVideo, SingleBoard };
+
     explicit ImageOverlay(Deps deps) : p_(std::move(deps)) {}
 
     // False when the input could not be read (said in the messages list) or the result not
@@ -40,6 +43,10 @@ class ImageOverlay {
     bool appendTextStrip(const QString& input, const QString& output, const QString& text);
     // Line 1 above line 2, in place.
     bool stampCameraImage(const QString& file);
+    // Stamps the kind's working file, publishes it under the camera's fixed name and, when the
+    // minute counter has reached the accumulation interval, under a dated name in the captures
+    // directory. A single-board camera's dated copy resets the counter.
+    void publishCameraImage(CameraKind kind, int number, int& minuteCounter);
 
     QString bannerLine1() const;
     QString bannerLine2() const;

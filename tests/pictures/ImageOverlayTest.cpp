@@ -88,6 +88,51 @@ TEST(ImageOverlayTest, TheHiddenTestButtonCaptionsIpcamAndMakesTheBanner) {
     EXPECT_TRUE(QFile::exists(t.dirPath("baner.jpg")));
 }
 
+// Fixed names by kind and number; the dated copy when the counter meets the interval, after
+// which a single-board camera's counter starts again, so the second camera keeps none.
+TEST(ImageOverlayTest, PublishingGivesTheFixedAndDatedNamesByCameraKind) {
+    TestContext t;
+    t.clock.set(QDateTime(QDate(2024, 6, 1), QTime(9, 5, 7)));
+    t.app.config.capturesDirectory = t.dirPath("capturas/");
+    QDir().mkpath(t.app.config.capturesDirectory);
+    t.app.config.ipVideoArchive = t.app.config.cameraArchive = true;
+    t.app.config.ipVideoIntervalMinutes = 10;
+    t.app.config.cameraIntervalMinutes = 5;
+    QImage picture(200, 150, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    const auto capture = [&](const QString& name) {
+        ASSERT_TRUE(writeJpegFile(t.dirPath(name), picture, 90));
+    };
+    using Kind = ImageOverlay::CameraKind;
+    ImageOverlay& o = t.app.overlay;
+
+    capture("IPcam.jpg");
+    int videoMinutes = 9;
+    o.publishCameraImage(Kind::IpVideo, 3, videoMinutes);
+    EXPECT_EQ(readJpegFile(t.dirPath("IPcam3.jpg")).image.size(), QSize(200, 194));
+    EXPECT_TRUE(QDir(t.app.config.capturesDirectory).isEmpty()) << "9 is not the interval";
+    capture("IPcam.jpg");
+    videoMinutes = 10;
+    o.publishCameraImage(Kind::IpVideo, 3, videoMinutes);
+    EXPECT_EQ(videoMinutes, 10) << "the video cycle resets its own counter";
+
+    int cameraMinutes = 5;
+    for (const int camera : {1, 2}) {
+        capture("picam.jpg");
+        o.publishCameraImage(Kind::SingleBoard, camera, cameraMinutes);
+    }
+    EXPECT_EQ(cameraMinutes, 0);
+    EXPECT_TRUE(QFile::exists(t.dirPath("IPcam2.jpg")));
+    EXPECT_EQ(readJpegFile(t.dirPath("IPcam3.jpg")).image.size(), QSize(200, 194));
+    // c3 is the video channel's; the second single-board camera found the counter at 0.
+    EXPECT_EQ(QDir(t.app.config.capturesDirectory).entryList(QDir::Files),
+              QStringList({"c2_2024-6-1-9-5-7.jpg", "c3_2024-6-1-9-5-7.jpg"}));
+
+    QFile::remove(t.dirPath("picam.jpg"));
+    o.publishCameraImage(Kind::SingleBoard, 1, cameraMinutes);
+    EXPECT_EQ(t.lines().last(), " ocupado ");
+}
+
 TEST(ImageOverlayTest, AnUnreadablePictureIsSaidAndTheOutputUntouched) {
     TestContext t;
     const QString input = t.dirPath("IPcam.jpg");
