@@ -14,6 +14,7 @@
 #include "settings/ConfigFile.h"
 #include "settings/ConfigImage.h"
 #include "settings/ConfigLayout.h"
+#include "support/SimulatorLink.h"
 #include "ui/Windows1252.h"
 
 namespace zaq::test {
@@ -48,14 +49,12 @@ quint16 E2eRun::startSimulator(bool tcp, const QString& scenario, const QStringL
     args << (tcp ? QStringList{"--tcp", "0"} : QStringList{"--pty", ttyLink()});
     sim_.start(ZAQ_STATION_SIM, args);
     sim_.waitForStarted();
-    static const QRegularExpression listening("listening on [0-9.]+:(\\d+)");
     while (clock_.elapsed() < 10000) {
         sim_.waitForReadyRead(50);
         collect();
         for (const Line& line : simLines_) {
-            const auto m = listening.match(line.text);
-            if (tcp && m.hasMatch()) {
-                return static_cast<quint16>(m.captured(1).toUInt());
+            if (tcp && simulatorPort(line.text) > 0) {
+                return static_cast<quint16>(simulatorPort(line.text));
             }
             if (!tcp && line.text.contains("serial line")) {
                 return 0;

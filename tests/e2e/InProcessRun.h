@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 #include <functional>
@@ -64,12 +63,11 @@ class InProcessRun : public ::testing::Test {
     QString link() const { return dir.path() + "/ttyZAQ"; }
 
     int listeningPort() {
-        static const QRegularExpression listening("listening on [0-9.]+:(\\d+)");
-        for (int i = 0; i < 200 && !listening.match(simLog).hasMatch(); ++i) {
+        for (int i = 0; i < 200 && simulatorPort(simLog) == 0; ++i) {
             QCoreApplication::processEvents();
             QThread::msleep(25);
         }
-        return listening.match(simLog).captured(1).toInt();
+        return simulatorPort(simLog);
     }
 
     // Runs the event loop until the condition holds or the time is up.

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QString>
 #include <QThread>
 
@@ -16,6 +17,12 @@ inline bool waitForPtyLink(const QString& link) {
         QThread::msleep(20);
     }
     return QFileInfo(link).isSymLink();
+}
+
+// The TCP port the simulated station says it listens on in its log, or 0 before it has said so.
+inline int simulatorPort(const QString& log) {
+    static const QRegularExpression listening(QStringLiteral("listening on [0-9.]+:(\\d+)"));
+    return listening.match(log).captured(1).toInt();
 }
 
 }  // namespace zaq::test
