@@ -19,6 +19,10 @@ struct NoSound : SoundPlayer {
 struct NoShutdown final : SystemShutdown {
     void shutDown() override {}
 };
+// Every request fails at once, as with no camera on the network.
+struct NoCameras : HttpClient {
+    void get(const HttpRequest&, Done done) override { done({}); }
+};
 struct NoPictures : ChartPictures {
     QImage chartImage(const ChartModel&, ChartModel::Position) override { return {}; }
 };
@@ -27,7 +31,8 @@ struct NoPictures : ChartPictures {
 struct BenchProgram {
     // The charts are not drawn unless the benchmark hands in the real drawing.
     explicit BenchProgram(ChartPictures* chartPictures = nullptr)
-        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown},
+        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown,
+               cameras},
               {dir.path() + u'/', {}}) {
         keepFilesInside();
     }
@@ -42,6 +47,7 @@ struct BenchProgram {
     NoSound sound;
     NoPictures pictures;
     NoShutdown shutdown;
+    NoCameras cameras;
     AppContext app;
 };
 

@@ -55,6 +55,11 @@ struct SettingsForm {
     CheckBox CBipvideo4{QStringLiteral("4")};
     CheckBox CBalmacenar{QStringLiteral("Acumular Capturas  Cada:")};
     Edit EtiempoTomasIPcam;
+    Label LNumCanal{QStringLiteral("nc")};
+    Label LStatusIPcam{QStringLiteral("Test:  --")};
+    Button BcamaraIP{QStringLiteral("Test"), QStringLiteral("Prueba de adquisicion.")};
+    Button BSetChanel{QStringLiteral("SetC")};
+    Button RdCh{QStringLiteral("RdCh")};
 
     // Single-board cameras.
     Edit EdirCamaraPI;
@@ -64,6 +69,9 @@ struct SettingsForm {
     Edit EUserPI;
     Edit EPassPI;
     Edit EjpgPI;
+    Label LStatusCamPI{QStringLiteral("Test:  --")};
+    Label LTamJpg{QStringLiteral("KB")};
+    Button Bpi{QStringLiteral("Test")};
 
     // Closing limits ("Niveles de Cierre").
     Edit ELimiteLluvia{{}, colours::buttonFace};

@@ -17,7 +17,10 @@
 #include "base/StationFlags.h"
 #include "base/SummaryForm.h"
 #include "base/SystemShutdown.h"
+#include "cameras/HttpClient.h"
 #include "cameras/ImageOverlay.h"
+#include "cameras/IpVideoCapture.h"
+#include "cameras/SingleBoardCapture.h"
 #include "control/BatteryWatch.h"
 #include "control/LivePanel.h"
 #include "control/RoofControl.h"
@@ -81,6 +84,7 @@ struct Platform {
     SoundPlayer& sound;
     ChartPictures& chartPictures;
     SystemShutdown& shutdown;
+    HttpClient& http;
 };
 
 struct ProgramOptions {
@@ -101,6 +105,7 @@ struct AppContext {
           sound(platform.sound),
           chartPictures(platform.chartPictures),
           shutdown(platform.shutdown),
+          http(platform.http),
           options(std::move(programOptions)) {}
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
@@ -111,6 +116,7 @@ struct AppContext {
     SoundPlayer& sound;
     ChartPictures& chartPictures;
     SystemShutdown& shutdown;
+    HttpClient& http;
     const ProgramOptions options;
     ProgramWiring wiring{*this};
 
@@ -171,6 +177,8 @@ struct AppContext {
     ChartImages chartImages{{chartModel, chartPictures, config, sums, prompter}};
     ImageOverlay overlay{{mainForm, settingsForm, config, readings, banner, messages, prompter,
                           clock, options.programDirectory}};
+    SingleBoardCapture singleBoard{{settingsForm, config, http, messages, overlay}};
+    IpVideoCapture ipVideo{{settingsForm, config, http, messages, overlay}};
     // Where every hook lands.
     LiveFollowUp& liveFollowUp = wiring;
     GraphFeed& graphFeed = wiring;

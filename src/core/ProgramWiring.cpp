@@ -102,6 +102,11 @@ void ProgramWiring::writeBanner() {
 void ProgramWiring::writeChartImages() {
     app_.chartImages.writeChartImages();
 }
+// The single-board cameras first, then the video server.
+void ProgramWiring::startCameraCycles() {
+    app_.singleBoard.startMinute();
+    app_.ipVideo.startMinute();
+}
 void ProgramWiring::captureByte(unsigned char byte) {
     app_.wdFeed.captureByte(byte);
 }
@@ -111,10 +116,5 @@ void ProgramWiring::weatherDisplaySendCheck() {
 void ProgramWiring::startWeatherDisplayFeed() {
     app_.wdFeed.startWeatherDisplayFeed();
 }
-
-// Stand-ins for the features not built yet, each named after what will take its place.
-
-// The cameras.
-void ProgramWiring::startCameraCycles() {}
 
 }  // namespace zaq

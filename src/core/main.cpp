@@ -14,6 +14,7 @@
 
 #include "automation/ServerRegistration.h"
 #include "automation/WeatherObject.h"
+#include "cameras/NetworkHttpClient.h"
 #include "core/AlsaSoundPlayer.h"
 #include "core/AppContext.h"
 #include "core/CommandLine.h"
@@ -54,7 +55,8 @@ int run(const zaq::CommandLine& args, const QString& programDirectory,
     zaq::AlsaSoundPlayer sound;
     zaq::ChartPicturesView chartPictures;
     zaq::CommandShutdown shutdown;
-    zaq::AppContext app({clock, prompter, pinger, sound, chartPictures, shutdown},
+    zaq::NetworkHttpClient http;
+    zaq::AppContext app({clock, prompter, pinger, sound, chartPictures, shutdown, http},
                         {programDirectory, args.serialDevice, args.wdPort});
     messages = &app.messages;
     if (headless != nullptr) {

@@ -62,6 +62,27 @@ QCheckBox* SettingsWindow::addCheck(QFormLayout* form, CheckBox& box) {
     return widget;
 }
 
+QWidget* SettingsWindow::buttonRow(QWidget* parent,
+                                   std::vector<std::pair<Button&, std::function<void()>>> buttons,
+                                   std::vector<std::reference_wrapper<const Label>> labels) {
+    auto* row = new QWidget(parent);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    for (auto& [button, click] : buttons) {
+        auto* widget = new QPushButton(row);
+        widget->setMaximumWidth(50);
+        bindButton(widget, button, std::move(click));
+        line->addWidget(widget);
+    }
+    for (const Label& label : labels) {
+        auto* widget = new QLabel(row);
+        bindLabel(widget, label);
+        line->addWidget(widget);
+    }
+    line->addStretch();
+    return row;
+}
+
 QGroupBox* SettingsWindow::buildCommunication() {
     SettingsForm& f = app_.settingsForm;
     QFormLayout* form = nullptr;
@@ -132,6 +153,12 @@ QGroupBox* SettingsWindow::buildCameras() {
     addCheck(form, f.CBCapturarIPcam);
     addCheck(form, f.CBalmacenar);
     addEdit(form, QStringLiteral("minutos"), f.EtiempoTomasIPcam);
+    IpVideoCapture& video = app_.ipVideo;
+    form->addRow(buttonRow(box,
+                           {{f.BcamaraIP, [&video] { video.BcamaraIPClick(); }},
+                            {f.BSetChanel, [&video] { video.BSetChanelClick(); }},
+                            {f.RdCh, [&video] { video.RdChClick(); }}},
+                           {f.LNumCanal, f.LStatusIPcam}));
     form->addRow(new QLabel(QStringLiteral("Camara IP"), box));
     addEdit(form, QStringLiteral("Dirección:"), f.EdirCamaraPI);
     addEdit(form, QStringLiteral("User:"), f.EUserPI);
@@ -140,6 +167,9 @@ QGroupBox* SettingsWindow::buildCameras() {
     addCheck(form, f.CBCapturarPI);
     addCheck(form, f.CBalmacenarPI);
     addEdit(form, QStringLiteral("minutos"), f.EtiempoTomasPI);
+    SingleBoardCapture& cameras = app_.singleBoard;
+    form->addRow(
+        buttonRow(box, {{f.Bpi, [&cameras] { cameras.BpiClick(); }}}, {f.LStatusCamPI, f.LTamJpg}));
     return box;
 }
 

@@ -24,6 +24,10 @@ class SettingsWindow final : public FormView {
     QGroupBox* group(const QString& title, QFormLayout*& form);
     void addEdit(QFormLayout* form, const QString& caption, Edit& edit);
     QCheckBox* addCheck(QFormLayout* form, CheckBox& box);
+    // A camera's buttons followed by its status labels, on one line.
+    QWidget* buttonRow(QWidget* parent,
+                       std::vector<std::pair<Button&, std::function<void()>>> buttons,
+                       std::vector<std::reference_wrapper<const Label>> labels);
     QGroupBox* buildCommunication();
     QGroupBox* buildDirectories();
     QGroupBox* buildSite();

@@ -4,14 +4,17 @@
 #include <QStringList>
 #include <deque>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "base/SystemShutdown.h"
+#include "cameras/HttpClient.h"
 #include "core/SoundPlayer.h"
 #include "graphs/ChartPictures.h"
 #include "station/Pinger.h"
 #include "ui/Prompter.h"
+#include "ui/TextFile.h"
 
 namespace zaq::test {
 
@@ -82,6 +85,45 @@ struct FakeChartPictures : ChartPictures {
         QImage image(120, 40, QImage::Format_RGB32);
         image.fill(QColor(40 * chart, 200, 255 - 40 * chart));
         return image;
+    }
+};
+
+// Requests kept open until the test answers them, oldest first; every URL is recorded.
+struct FakeHttpClient : HttpClient {
+    struct Open {
+        HttpRequest request;
+        Done done;
+    };
+    std::deque<Open> open;
+    QStringList urls;
+
+    void get(const HttpRequest& request, Done done) override {
+        urls << request.url;
+        open.push_back({request, std::move(done)});
+    }
+    // The server's answer: the body goes to the request's file, or back in the result.
+    void answer(const QByteArray& body) {
+        Open next = take();
+        HttpResult result{true, {}, {}, HttpResult::Event::None};
+        if (next.request.bodyFile.isEmpty()) {
+            result.body = body;
+        } else {
+            result.ok = replaceFile(next.request.bodyFile, body);
+        }
+        next.done(result);
+    }
+    void fail(HttpResult::Event event = HttpResult::Event::None) {
+        take().done({false, {}, QStringLiteral("sin respuesta"), event});
+    }
+
+  private:
+    Open take() {
+        if (open.empty()) {
+            throw std::logic_error("no request is open");
+        }
+        Open next = std::move(open.front());
+        open.pop_front();
+        return next;
     }
 };
 

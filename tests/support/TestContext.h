@@ -20,7 +20,8 @@ namespace zaq::test {
 struct TestContext {
     // The charts are drawn by the fake unless the test hands in the real drawing.
     explicit TestContext(QString serialDevice = {}, ChartPictures* chartPictures = nullptr)
-        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown},
+        : app({clock, prompter, pinger, sound, chartPictures ? *chartPictures : pictures, shutdown,
+               http},
               {dir.path() + u'/', std::move(serialDevice), 0}) {
         keepFilesInside();
     }
@@ -93,6 +94,7 @@ struct TestContext {
     FakeSoundPlayer sound;
     FakeChartPictures pictures;
     RecordingShutdown shutdown;
+    FakeHttpClient http;
     AppContext app;
 };
 
