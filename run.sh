@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts ZAQ against the simulated station in ./demo:
+# Installs what is missing, builds, and starts ZAQ against the simulated station and cameras in ./demo:
 # over a pseudo-terminal by default, over TCP on loopback with --network. With a display ZAQ
-# opens its windows, without one it runs --headless and prints its messages. Ctrl-C stops both.
+# opens its windows, without one it runs --headless and prints its messages. Ctrl-C stops them all.
 set -euo pipefail
 cd "$(dirname "$0")"
 top=$PWD
@@ -15,13 +15,14 @@ esac
 
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target zaq zaq-station-sim
+cmake --build build --target zaq zaq-station-sim zaq-camera-sim
 
 mkdir -p demo
 cd demo
 
 # zaq.cfg: a 1000-byte image of fields at fixed offsets. put OFFSET TEXT writes TEXT there.
 cfg=zaq.cfg
+cameras=20180         # the simulated video server and cameras
 rm -f "$cfg"
 head -c 1000 /dev/zero >"$cfg"
 chmod 600 "$cfg"
@@ -39,10 +40,13 @@ put 510 '127.0.0.1\0' # Internet ping host
 put 610 '127.0.0.1\0' # station address
 put 690 20108         # station port
 put 702 3; put 705 10; put 708 10
-put 710 '127.0.0.1\0'
+put 36 1; put 39 1     # video channels 1 and 4 (the cameras publish as 2 and 3)
+put 81 1; put 82 1; put 85 1; put 86 1   # capture and keep dated copies, both kinds
+put 710 "http://127.0.0.1:$cameras/\0"
 put 810 'Demo ZAQ'
 put 870 '40.417'; put 878 N; put 880 '3.667'; put 888 O; put 891 '\x01'
-put 900 '192.168.0.20\0'; put 950 './\0'
+put 850 webiopi; put 860 marmalade
+put 900 "http://127.0.0.1:$cameras/picture/x/current/\0"; put 950 './\0'
 
 # The banner's template, drawn here at the first run: a night-blue gradient with a horizon line,
 # 240 × 130 pixels (the seven lines reach down to 120), written as a portable pixmap and encoded by cjpeg.
@@ -68,7 +72,10 @@ else
 fi
 "$top/build/tools/station-sim/zaq-station-sim" "${sim_args[@]}" 2>sim.log &
 sim=$!
-trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true' EXIT
+"$top/build/tools/camera-sim/zaq-camera-sim" --port "$cameras" --user webiopi --password marmalade \
+  2>camera-sim.log &
+camsim=$!
+trap 'kill "$sim" "$camsim" 2>/dev/null; wait "$sim" "$camsim" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do
   if [[ $mode == network ]] || [[ -L ttyZAQ ]]; then break; fi
   sleep 0.1
@@ -78,5 +85,6 @@ zaq_args=(--serial-device "$PWD/ttyZAQ")
 if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
   zaq_args+=(--headless)
 fi
-echo "ZAQ in $PWD ($mode; the station's traffic goes to demo/sim.log). Ctrl-C stops both."
+echo "ZAQ in $PWD ($mode; the station's traffic goes to demo/sim.log, the cameras' to" \
+  "demo/camera-sim.log). Ctrl-C stops all three."
 "$top/build/src/zaq" "${zaq_args[@]}" || true
