@@ -62,6 +62,19 @@ QCheckBox* SettingsWindow::addCheck(QFormLayout* form, CheckBox& box) {
     return widget;
 }
 
+QWidget* SettingsWindow::checkRow(QWidget* parent, std::initializer_list<CheckBox*> boxes) {
+    auto* row = new QWidget(parent);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    for (CheckBox* box : boxes) {
+        auto* widget = new QCheckBox(row);
+        bindCheck(widget, *box);
+        line->addWidget(widget);
+    }
+    line->addStretch();
+    return row;
+}
+
 QWidget* SettingsWindow::buttonRow(QWidget* parent,
                                    std::vector<std::pair<Button&, std::function<void()>>> buttons,
                                    std::vector<std::reference_wrapper<const Label>> labels) {
@@ -141,17 +154,9 @@ QGroupBox* SettingsWindow::buildCameras() {
     QGroupBox* box = group(QStringLiteral("Cámaras"), form);
     form->addRow(new QLabel(QStringLiteral("IPvideo 9100"), box));
     addEdit(form, QStringLiteral("Dirección:"), f.EdirIPcamara);
-    auto* channels = new QWidget(box);
-    auto* line = new QHBoxLayout(channels);
-    line->setContentsMargins(0, 0, 0, 0);
-    for (CheckBox* channel : {&f.CBipvideo1, &f.CBipvideo2, &f.CBipvideo3, &f.CBipvideo4}) {
-        auto* widget = new QCheckBox(channels);
-        bindCheck(widget, *channel);
-        line->addWidget(widget);
-    }
-    form->addRow(QStringLiteral("Canales:"), channels);
-    addCheck(form, f.CBCapturarIPcam);
-    addCheck(form, f.CBalmacenar);
+    form->addRow(QStringLiteral("Canales:"),
+                 checkRow(box, {&f.CBipvideo1, &f.CBipvideo2, &f.CBipvideo3, &f.CBipvideo4}));
+    form->addRow(checkRow(box, {&f.CBCapturarIPcam, &f.CBalmacenar}));
     addEdit(form, QStringLiteral("minutos"), f.EtiempoTomasIPcam);
     IpVideoCapture& video = app_.ipVideo;
     form->addRow(buttonRow(box,
@@ -164,8 +169,7 @@ QGroupBox* SettingsWindow::buildCameras() {
     addEdit(form, QStringLiteral("User:"), f.EUserPI);
     addEdit(form, QStringLiteral("Pass:"), f.EPassPI);
     addEdit(form, QStringLiteral("Fich.Salida:"), f.EjpgPI);
-    addCheck(form, f.CBCapturarPI);
-    addCheck(form, f.CBalmacenarPI);
+    form->addRow(checkRow(box, {&f.CBCapturarPI, &f.CBalmacenarPI}));
     addEdit(form, QStringLiteral("minutos"), f.EtiempoTomasPI);
     SingleBoardCapture& cameras = app_.singleBoard;
     form->addRow(

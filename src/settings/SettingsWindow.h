@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "settings/StationSettings.h"
@@ -24,6 +25,8 @@ class SettingsWindow final : public FormView {
     QGroupBox* group(const QString& title, QFormLayout*& form);
     void addEdit(QFormLayout* form, const QString& caption, Edit& edit);
     QCheckBox* addCheck(QFormLayout* form, CheckBox& box);
+    // Check boxes side by side on one row of a group.
+    QWidget* checkRow(QWidget* parent, std::initializer_list<CheckBox*> boxes);
     // A camera's buttons followed by its status labels, on one line.
     QWidget* buttonRow(QWidget* parent,
                        std::vector<std::pair<Button&, std::function<void()>>> buttons,

@@ -5,8 +5,12 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+#include <iostream>
 
+#include "cameras/IpVideoCapture.h"
 #include "cameras/NetworkHttpClient.h"
+#include "cameras/SingleBoardCapture.h"
 #include "support/TestContext.h"
 
 namespace zaq::test {
@@ -108,6 +112,42 @@ TEST(HttpClientFileTest, CredentialsAndTheBodyInAFile) {
     EXPECT_TRUE(
         camera.request.contains("Authorization: Basic " + QByteArray("pi:clave").toBase64()))
         << camera.request.toStdString();
+}
+
+// Cameras that take the connection and never answer: both cycles keep their request open to its
+// time-out, while a 100 ms timer of the same loop, as the station pump, keeps its rhythm.
+TEST(SilentCamerasTest, ThePumpKeepsItsRhythm) {
+    TestContext t;
+    NetworkHttpClient http;
+    FakeCamera silent("");
+    t.app.config.ipVideoAddress = silent.url("/");
+    t.app.config.cameraAddress = silent.url("/picture/x/current/");
+    t.app.config.cameraUser = "webiopi";
+    const CaptureDeps deps{t.app.settingsForm, t.app.config, http, t.app.messages, t.app.overlay};
+    IpVideoCapture video(deps);
+    SingleBoardCapture cameras(deps);
+    video.BcamaraIPClick();
+    cameras.BpiClick();
+
+    QTimer pump;
+    pump.setInterval(100);
+    QElapsedTimer sinceLast;
+    qint64 worstGap = 0;
+    QObject::connect(&pump, &QTimer::timeout,
+                     [&] { worstGap = std::max(worstGap, sinceLast.restart()); });
+    sinceLast.start();
+    pump.start();
+    QElapsedTimer run;
+    run.start();
+    bool videoWaited = false;
+    while (run.elapsed() < 6500) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        videoWaited |= video.requestOpen();
+    }
+    std::cout << "worst gap of the 100 ms timer: " << worstGap << " ms\n";
+    EXPECT_TRUE(videoWaited);
+    EXPECT_TRUE(t.lines().contains("Fallo captura IPcam")) << "the 5 s time-out came";
+    EXPECT_LT(worstGap, 500) << "a request held the loop";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include "settings/ConfigImage.h"
 #include "settings/ConfigLayout.h"
 #include "support/QtPrinters.h"
+#include "support/SimulatorLink.h"
 #include "ui/Jpeg.h"
 
 namespace zaq::test {
@@ -22,15 +24,78 @@ QByteArray contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The simulated video server and cameras on a free loopback port, behind "webiopi"/"marmalade".
+class CameraSimulator {
+  public:
+    CameraSimulator() {
+        process_.start(ZAQ_CAMERA_SIM,
+                       {"--port", "0", "--user", "webiopi", "--password", "marmalade"});
+        process_.setReadChannel(QProcess::StandardError);
+        QElapsedTimer waited;
+        waited.start();
+        while (port_ == 0 && waited.elapsed() < 5000) {
+            process_.waitForReadyRead(200);
+            log_ += process_.readAllStandardError();
+            port_ = simulatorPort(QString::fromUtf8(log_));
+        }
+    }
+    ~CameraSimulator() { stop(); }
+    void stop() {
+        process_.kill();
+        process_.waitForFinished(2000);
+    }
+    QString url(const QString& path) const {
+        return QStringLiteral("http://127.0.0.1:%1/%2").arg(port_).arg(path);
+    }
+    int port() const { return port_; }
+
+  private:
+    QProcess process_;
+    QByteArray log_;
+    int port_ = 0;
+};
+
+// Presence "( )" as the station's own log times it, between the two moments of the run.
+std::vector<qint64> presenceIntervals(const E2eRun& run, qint64 fromMs, qint64 toMs) {
+    std::vector<qint64> times;
+    for (const E2eRun::Line& c : run.received()) {
+        if (c.text == "( )" && c.ms >= fromMs && c.ms <= toMs && c.stationMs >= 0) {
+            times.push_back(c.stationMs);
+        }
+    }
+    std::vector<qint64> intervals;
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        intervals.push_back(times[i] - times[i - 1]);
+    }
+    return intervals;
+}
+
 // A minute and more of the real programs: the files of the periodic processing, the monthly
-// table and the graph store, refilled at start from the station's 288 blocks.
+// table and the graph store, refilled at start from the station's 288 blocks, and the pictures
+// of the simulated cameras published with their two strips.
 TEST(DataFilesE2ETest, TwoMinutesOfDataWriteTheFilesAndPicturesWithTheStationsValues) {
     E2eRun run;
     run.startSimulator(false,
                        "at 0s temperature 12.5\nat 0s dewpoint 5.3\nat 0s pressure 1013.2\n"
                        "at 0s supply 12.6\nat 0s cloud 20\nat 0s rain 0\n");
-    run.writeConfiguration(false, 0, true, true, [](ConfigImage& image) {
-        image.writeText(cfglayout::kChartInterval, 2, "1");
+    CameraSimulator cameras;
+    ASSERT_NE(cameras.port(), 0) << "the camera simulator did not start";
+    run.writeConfiguration(false, 0, true, true, [&](ConfigImage& image) {
+        using namespace cfglayout;
+        image.writeText(kChartInterval, 2, "1");
+        for (int channel = 0; channel < 3; ++channel) {
+            image.writeFlag(kIpVideoChannel1 + channel, true);
+        }
+        for (const int flag : {kIpVideoCapture, kIpVideoArchive, kCameraCapture, kCameraArchive}) {
+            image.writeFlag(flag, true);
+        }
+        image.writeText(kIpVideoInterval, 2, "1");
+        image.writeText(kCameraInterval, 2, "1");
+        image.writeZeroTerminated(kIpVideoAddress, kHostSpaces, kCameraAddressMax, cameras.url(""));
+        image.writeZeroTerminated(kCameraAddress, kHostSpaces, kCameraAddressMax,
+                                  cameras.url("picture/x/current/"));
+        image.writeText(kCameraUser, kCredentialWidth, "webiopi");
+        image.writeText(kCameraPassword, kCredentialWidth, "marmalade");
     });
     // The records of a previous month, left by an earlier run.
     const int month = QDate::currentDate().month();
@@ -65,10 +130,34 @@ TEST(DataFilesE2ETest, TwoMinutesOfDataWriteTheFilesAndPicturesWithTheStationsVa
         return std::all_of(charts.begin(), charts.end(),
                            [&](const QString& c) { return QFile::exists(run.dir() + "/" + c); });
     };
-    run.runFor(run.elapsed() + 75000,
-               [&] { return allCharts() && QFileInfo(banner).lastModified() != firstBanner; });
-    run.runFor(run.elapsed() + 1500);
+    const QStringList published{"IPcam1.jpg", "IPcam2.jpg", "IPcam3.jpg"};
+    const auto allPublished = [&] {
+        return std::all_of(published.begin(), published.end(),
+                           [&](const QString& p) { return QFile::exists(run.dir() + "/" + p); });
+    };
+    run.runFor(run.elapsed() + 75000, [&] {
+        return allCharts() && QFileInfo(banner).lastModified() != firstBanner && allPublished();
+    });
+    // With the cameras gone the next cycles fail, and the station link keeps its rhythm.
+    cameras.stop();
+    const qint64 camerasGone = run.elapsed();
+    run.runFor(camerasGone + 13000);
     run.stop();
+    const std::vector<qint64> rhythm = presenceIntervals(run, camerasGone + 500, run.elapsed());
+    EXPECT_GE(rhythm.size(), 2u);
+    for (const qint64 interval : rhythm) {
+        EXPECT_NEAR(interval, 4000, 500) << "presence with the cameras gone";
+    }
+    for (const QString& picture : published) {
+        QProcess djpeg;
+        djpeg.start("djpeg", {"-pnm", run.dir() + "/" + picture});
+        ASSERT_TRUE(djpeg.waitForFinished(10000));
+        EXPECT_TRUE(djpeg.readAllStandardOutput().startsWith("P6\n320 284\n"))
+            << picture.toStdString() << ": 44 rows more than the camera's 320 × 240";
+    }
+    for (const char* dated : {"c1_*.jpg", "c2_*.jpg", "c3_*.jpg"}) {
+        EXPECT_FALSE(QDir(run.dir()).entryList({dated}).isEmpty()) << dated;
+    }
     EXPECT_NE(QFileInfo(banner).lastModified(), firstBanner) << "a banner every minute";
     for (const QString& chart : charts) {
         QProcess djpeg;
