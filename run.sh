@@ -81,7 +81,8 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-zaq_args=(--serial-device "$PWD/ttyZAQ")
+# Alpaca clients on this PC find the station on port 11111 (loopback only).
+zaq_args=(--serial-device "$PWD/ttyZAQ" --alpaca)
 if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
   zaq_args+=(--headless)
 fi

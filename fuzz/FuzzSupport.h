@@ -29,9 +29,14 @@ struct FuzzProgram {
     struct NoPictures final : ChartPictures {
         QImage chartImage(const ChartModel&, ChartModel::Position) override { return {}; }
     };
+    // Every camera request fails at once.
+    struct NoCameras final : HttpClient {
+        void get(const HttpRequest&, Done done) override { done({}); }
+    };
 
     FuzzProgram()
-        : app({clock, prompter, pinger, sound, pictures, shutdown}, {dir.path() + u'/', {}}) {
+        : app({clock, prompter, pinger, sound, pictures, shutdown, cameras},
+              {dir.path() + u'/', {}}) {
         keepFilesInside();
     }
     void keepFilesInside() {
@@ -54,6 +59,7 @@ struct FuzzProgram {
     NoSound sound;
     NoPictures pictures;
     NoShutdown shutdown;
+    NoCameras cameras;
     AppContext app;
 };
 

@@ -1,7 +1,9 @@
 #include "automation/WeatherService.h"
 
+#include "base/Clock.h"
 #include "base/CurrentReadings.h"
 #include "base/MainForm.h"
+#include "base/MasterPc.h"
 #include "base/MessagesList.h"
 #include "base/RoofState.h"
 #include "base/SafetyState.h"
@@ -54,7 +56,7 @@ int WeatherService::windVelocity() const {
 }
 // A station reported silent is not connected, whatever the client said.
 bool WeatherService::connected() const {
-    return d_.main.LRx.fontColour != colours::red && automationConnected_;
+    return !stationSilent() && automationConnected_;
 }
 
 bool WeatherService::roofOpen() const {
@@ -77,6 +79,66 @@ int WeatherService::shutterStatus() const {
 double WeatherService::skyMagnitude() const {
     return d_.readings.skyMagnitude;
 }
+void WeatherService::requireMaster() const {
+    if (!isMasterPc(d_.settings)) {
+        throw WeatherError(listenOnlyText().toStdString());
+    }
+}
+
+// Both open states count as open here, so that a roof reported open is always closed.
+void WeatherService::openRoofChecked() {
+    requireMaster();
+    if (!safe()) {
+        throw WeatherError(openingRefusedText().toStdString());
+    }
+    if (!openForRoofButton(roofState(d_.main.PTecho))) {
+        d_.queue.enqueueCommand("(X001)");
+        order_ = Order::Open;
+    }
+}
+void WeatherService::closeRoofChecked() {
+    requireMaster();
+    if (openForRoofButton(roofState(d_.main.PTecho))) {
+        d_.queue.enqueueCommand("(X000)");
+        order_ = Order::Close;
+    }
+}
+
+// The station's echo of an order names the movement until the next data message reports the
+// roof; an order not yet echoed holds until the roof stands where it was sent.
+WeatherService::RoofMotion WeatherService::roofMotion() {
+    if (stationSilent()) {
+        return RoofMotion::Error;
+    }
+    const QString& caption = d_.main.PTecho.text;
+    if (caption == QLatin1String("Abriendo Obs.") || caption == QLatin1String("Cerrando Obs.")) {
+        order_ = Order::None;
+        return caption.startsWith(u'A') ? RoofMotion::Opening : RoofMotion::Closing;
+    }
+    const bool open = openForRoofButton(roofState(d_.main.PTecho));
+    if (order_ == Order::Open && !open) {
+        return RoofMotion::Opening;
+    }
+    if (order_ == Order::Close && open) {
+        return RoofMotion::Closing;
+    }
+    order_ = Order::None;
+    return open ? RoofMotion::Open : RoofMotion::Closed;
+}
+
+bool WeatherService::stationSilent() const {
+    return d_.main.LRx.fontColour == colours::red;
+}
+bool WeatherService::readingsReceived() const {
+    return d_.readings.readingsValid;
+}
+double WeatherService::secondsSinceReadings() const {
+    return (d_.clock.tickMs() - d_.readings.readingsTickMs) / 1000.0;
+}
+QString WeatherService::stationName() const {
+    return d_.settings.Eident.text;
+}
+
 void WeatherService::setupDialog() {
     d_.main.window.show();
     d_.settings.window.show();

@@ -7,6 +7,7 @@
 
 namespace zaq {
 
+class Clock;
 class CommandQueue;
 struct MainForm;
 class MessagesList;
@@ -24,10 +25,14 @@ class WeatherError : public std::runtime_error {
 
 // The one home of the rules every automation surface shares: each reading as the automation
 // object gives it, the safety verdict, the roof (sky-blue `PTecho` only) and the station
-// commands. It keeps no state of its own beyond `automationConnected`: every read is of the
-// program's state at the moment of the call.
+// commands. It keeps no state of its own beyond `automationConnected` and the roof order a
+// network surface gave: every read is of the program's state at the moment of the call.
 class WeatherService {
   public:
+    // The roof as the surfaces beyond this PC report it: open in either open state, moving from
+    // an accepted order or the station's echo until the station reports where it stands.
+    enum class RoofMotion { Open, Closed, Opening, Closing, Error };
+
     struct Deps {
         const CurrentReadings& readings;
         const SafetyState& safety;
@@ -36,6 +41,7 @@ class WeatherService {
         SettingsForm& settings;
         CommandQueue& queue;
         MessagesList& messages;
+        const Clock& clock;
         // The station's bytes into the dispatcher, as if they had been received.
         std::function<void(const QByteArray&)> feedStationBytes;
     };
@@ -63,14 +69,30 @@ class WeatherService {
     void setupDialog();
     void mensajeCor(const QString& text);
 
+    // For the surfaces beyond this PC, which must not report an order that will never leave:
+    // throw a WeatherError with the program's refusal on a listen-only PC or, for an opening,
+    // when the closing limits forbid it.
+    void openRoofChecked();
+    void closeRoofChecked();
+    RoofMotion roofMotion();
+    bool stationSilent() const;
+    // The readings in their own units, once a live message has given them.
+    bool readingsReceived() const;
+    double secondsSinceReadings() const;
+    const CurrentReadings& readings() const { return d_.readings; }
+    QString stationName() const;
+
     // Written only by the Connected write; the "COM" indicator shows it.
     bool automationConnected() const { return automationConnected_; }
 
   private:
     bool roofOpen() const;
+    void requireMaster() const;
 
     Deps d_;
     bool automationConnected_ = false;
+    enum class Order { None, Open, Close };
+    Order order_ = Order::None;  // the order a network surface sent, until the roof answers it
 };
 
 }  // namespace zaq

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace zaq {
 
 // The station's live values, from the last live data message. Values marked ×10 stay unscaled.
@@ -31,7 +33,9 @@ struct CurrentReadings {
     float windMinKmh = kWindMinStart;
     int windDirectionDeg = 0;
     float skyTemperatureC = 0;
+    bool skyTemperatureValid = false;  // the station has answered with an infrared reading
     bool readingsValid = false;
+    qint64 readingsTickMs = 0;  // the clock's tick when the last live message arrived
 };
 
 }  // namespace zaq

@@ -17,4 +17,8 @@ bool openForAutomation(RoofState state) {
     return state == RoofState::Open;
 }
 
+QString openingRefusedText() {
+    return QStringLiteral("La apertura no es posible. Limites de seguridad superados.");
+}
+
 }  // namespace zaq

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "ui/FormControls.h"
 
 namespace zaq {
@@ -14,5 +16,8 @@ RoofState roofState(const Panel& roofPanel);
 bool openForRoofButton(RoofState state);
 // The automatic roof control and the automation surfaces count only the sky-blue state.
 bool openForAutomation(RoofState state);
+
+// The refusal of an opening while the closing limits forbid it.
+QString openingRefusedText();
 
 }  // namespace zaq

@@ -34,8 +34,7 @@ void RoofControl::BBAbrirObsClick() {
             p_.queue.enqueueCommand("(X001)");
         }
     } else {
-        p_.prompter.warn(
-            QStringLiteral("La apertura no es posible. Limites de seguridad superados."));
+        p_.prompter.warn(openingRefusedText());
     }
 }
 

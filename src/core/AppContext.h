@@ -223,7 +223,7 @@ struct AppContext {
     MessagesActions messagesActions{
         {messagesForm, messages, settingsForm, config, queue, prompter, clock}};
     WeatherService weather{{readings, safety, lastDataMessage, mainForm, settingsForm, queue,
-                            messages, [this](const QByteArray& b) { wiring.feedStationBytes(b); }}};
+                            messages, clock, [this](const QByteArray& b) { wiring.feedStationBytes(b); }}};
     MainActions actions{{mainForm, messagesForm, graphsForm, settingsForm, summaryForm, clock}};
     SummaryActions summaryActions{{summaryForm, mainForm, readings, banner}};
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QHostAddress>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 #include "automation/ServerRegistration.h"
 
@@ -18,6 +21,9 @@ struct CommandLine {
     QString programDirectory;
     // The Weather Display feed port (ZAQ_WD_PORT).
     quint16 wdPort = 5557;
+    // The Alpaca server, off unless asked for (0: a free port, said in the messages list).
+    std::optional<quint16> alpacaPort;
+    QHostAddress alpacaBind{QHostAddress::LocalHost};
     // For Help, Version and Refuse: what to print (Refuse: one line for standard error).
     QString text;
 };

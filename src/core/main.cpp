@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "alpaca/AlpacaServer.h"
 #include "automation/ServerRegistration.h"
 #include "automation/WeatherObject.h"
 #include "cameras/NetworkHttpClient.h"
@@ -83,6 +84,11 @@ int run(const zaq::CommandLine& args, const QString& programDirectory,
                                          ? std::function<void()>([] { QCoreApplication::exit(0); })
                                          : std::function<void()>());
     weatherObject.publish();
+    std::unique_ptr<zaq::AlpacaServer> alpaca;
+    if (args.alpacaPort) {
+        alpaca = std::make_unique<zaq::AlpacaServer>(app.weather, app.messages);
+        alpaca->start(args.alpacaBind, *args.alpacaPort);
+    }
 
     zaq::WindowConstruction construction(app);
     Windows windows;

@@ -31,6 +31,7 @@ void LiveReadings::applyLiveMessage(const char* message) {
     readWind(message);
     runFollowUp();
     readings_.readingsValid = true;
+    readings_.readingsTickMs = clock_.tickMs();
 }
 
 // Temperature, humidity and dew point; the heater letter 'p' says they are not in this message.

@@ -106,6 +106,7 @@ void ShortMessageHandler::applySkyTemperature(const QByteArray& raw) {
         return;
     }
     p_.readings.skyTemperatureC = static_cast<float>(celsius);
+    p_.readings.skyTemperatureValid = true;
     p_.graphs.activateThermalCloudSeries();
     p_.main.PNubladosIR.text = u'(' + decodeWindows1252(value) + QStringLiteral("ºC)");
 }

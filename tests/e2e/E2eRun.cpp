@@ -87,7 +87,7 @@ void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, boo
 }
 
 // Started in "/" and told where its directory is, as an activated or service program is.
-void E2eRun::startZaq(const QString& serialDevice, bool headless) {
+void E2eRun::startZaq(const QString& serialDevice, bool headless, const QStringList& options) {
     zaq_.setWorkingDirectory("/");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("ZAQ_SERIAL_DEVICE");
@@ -103,7 +103,7 @@ void E2eRun::startZaq(const QString& serialDevice, bool headless) {
     if (headless) {
         args.prepend("--headless");
     }
-    zaq_.start(ZAQ_PROGRAM, args);
+    zaq_.start(ZAQ_PROGRAM, args + options);
     zaq_.waitForStarted();
     clock_.restart();
 }

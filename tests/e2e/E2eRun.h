@@ -42,7 +42,8 @@ class E2eRun {
         zaqEnvironment_.insert(name, value);
     }
     // With windows (on the offscreen platform) when `headless` is false.
-    void startZaq(const QString& serialDevice, bool headless = true);
+    void startZaq(const QString& serialDevice, bool headless = true,
+                  const QStringList& options = {});
     // Sends a signal to zaq; returns the milliseconds it took to end, or -1 if it still runs
     // after `withinMs`.
     qint64 signalZaq(int signal, int withinMs);
