@@ -1,5 +1,7 @@
 #include "automation/WeatherInterface.h"
 
+#include "automation/ObservatoryInterface.h"
+
 namespace zaq {
 namespace {
 
@@ -83,7 +85,8 @@ QString weatherIntrospectionDocument() {
                " \"http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd\">\n"
                "<node name=\"%1\">\n")
                .arg(QLatin1String(kWeatherPath)) +
-           weatherInterfaceXml() + kStandardInterfaces + QStringLiteral("</node>\n");
+           weatherInterfaceXml() + ObservatoryInterface::interfaceXml() + kStandardInterfaces +
+           QStringLiteral("</node>\n");
 }
 
 }  // namespace zaq

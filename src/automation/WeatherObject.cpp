@@ -7,6 +7,7 @@
 #include <QThread>
 #include <exception>
 
+#include "automation/ObservatoryInterface.h"
 #include "automation/WeatherInterface.h"
 #include "automation/WeatherService.h"
 #include "base/MessagesList.h"
@@ -39,7 +40,10 @@ QDBusMessage error(const QDBusMessage& call, const char* name, const QString& te
 
 WeatherObject::WeatherObject(WeatherService& service, MessagesList& messages,
                              std::function<void()> lastClientGone)
-    : service_(service), messages_(messages), lastClientGone_(std::move(lastClientGone)) {
+    : service_(service),
+      observatory_(service),
+      messages_(messages),
+      lastClientGone_(std::move(lastClientGone)) {
     peerWatcher_.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(&peerWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
             &WeatherObject::onPeerGone);
@@ -76,7 +80,7 @@ void WeatherObject::publish() {
 }
 
 QString WeatherObject::introspect(const QString&) const {
-    return weatherInterfaceXml();
+    return weatherInterfaceXml() + ObservatoryInterface::interfaceXml();
 }
 
 bool WeatherObject::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
@@ -124,6 +128,8 @@ QDBusMessage WeatherObject::answer(const QDBusMessage& call) {
             return call.createReply(weatherIntrospectionDocument());
         } else if (call.interface() == kPeer && call.member() == QLatin1String("Ping")) {
             return call.createReply();
+        } else if (call.interface() == QLatin1String(kObservatoryInterface)) {
+            return observatoryCall(call);
         } else if (call.interface().isEmpty() ||
                    call.interface() == QLatin1String(kWeatherInterface)) {
             return methodCall(call);
@@ -174,6 +180,10 @@ QVariant WeatherObject::read(const QString& name) const {
 QDBusMessage WeatherObject::propertyGet(const QDBusMessage& call) {
     const QList<QVariant> args = call.arguments();
     const QString name = args.value(1).toString();
+    if (args.value(0).toString() == QLatin1String(kObservatoryInterface) &&
+        ObservatoryInterface::hasProperty(name)) {
+        return call.createReply(QVariant::fromValue(QDBusVariant(observatory_.read(name))));
+    }
     const WeatherMember* member = memberNamed(name);
     if (args.size() != 2 || member == nullptr || member->kind == WeatherMember::Kind::Method) {
         return error(call, "org.freedesktop.DBus.Error.UnknownProperty",
@@ -187,6 +197,9 @@ QDBusMessage WeatherObject::propertyGet(const QDBusMessage& call) {
 }
 
 QDBusMessage WeatherObject::propertyGetAll(const QDBusMessage& call) {
+    if (call.arguments().value(0).toString() == QLatin1String(kObservatoryInterface)) {
+        return call.createReply(observatory_.readAll());
+    }
     QVariantMap all;
     for (const WeatherMember& m : kWeatherMembers) {
         if (readable(m)) {
@@ -200,6 +213,10 @@ QDBusMessage WeatherObject::propertySet(const QDBusMessage& call) {
     const QList<QVariant> args = call.arguments();
     const QString name = args.value(1).toString();
     const QVariant value = args.value(2).value<QDBusVariant>().variant();
+    if (ObservatoryInterface::hasProperty(name)) {
+        return error(call, "org.freedesktop.DBus.Error.PropertyReadOnly",
+                     QStringLiteral("La propiedad solo admite lectura: ") + name);
+    }
     const WeatherMember* member = memberNamed(name);
     if (args.size() != 3 || member == nullptr || member->kind == WeatherMember::Kind::Method) {
         return error(call, "org.freedesktop.DBus.Error.UnknownProperty",
@@ -219,6 +236,15 @@ QDBusMessage WeatherObject::propertySet(const QDBusMessage& call) {
         service_.setConnected(value.toBool());
     } else {
         service_.mensajeCor(value.toString());
+    }
+    return call.createReply();
+}
+
+// A refusal comes back as zaq.Weather.Error with the program's text.
+QDBusMessage WeatherObject::observatoryCall(const QDBusMessage& call) {
+    if (!observatory_.call(call.member())) {
+        return error(call, "org.freedesktop.DBus.Error.UnknownMethod",
+                     QStringLiteral("Metodo desconocido: ") + call.member());
     }
     return call.createReply();
 }

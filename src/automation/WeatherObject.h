@@ -5,6 +5,8 @@
 #include <QSet>
 #include <functional>
 
+#include "automation/ObservatoryInterface.h"
+
 namespace zaq {
 
 class MessagesList;
@@ -37,9 +39,11 @@ class WeatherObject : public QDBusVirtualObject {
     QDBusMessage propertyGetAll(const QDBusMessage& call);
     QDBusMessage propertySet(const QDBusMessage& call);
     QDBusMessage methodCall(const QDBusMessage& call);
+    QDBusMessage observatoryCall(const QDBusMessage& call);
     QVariant read(const QString& name) const;
 
     WeatherService& service_;
+    ObservatoryInterface observatory_;
     MessagesList& messages_;
     std::function<void()> lastClientGone_;
     QDBusServiceWatcher peerWatcher_;

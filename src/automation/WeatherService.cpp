@@ -129,6 +129,12 @@ WeatherService::RoofMotion WeatherService::roofMotion() {
 bool WeatherService::stationSilent() const {
     return d_.main.LRx.fontColour == colours::red;
 }
+bool WeatherService::master() const {
+    return isMasterPc(d_.settings);
+}
+RoofState WeatherService::reportedRoof() const {
+    return roofState(d_.main.PTecho);
+}
 bool WeatherService::readingsReceived() const {
     return d_.readings.readingsValid;
 }

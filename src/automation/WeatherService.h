@@ -7,6 +7,7 @@
 
 namespace zaq {
 
+enum class RoofState;
 class Clock;
 class CommandQueue;
 struct MainForm;
@@ -76,6 +77,9 @@ class WeatherService {
     void closeRoofChecked();
     RoofMotion roofMotion();
     bool stationSilent() const;
+    bool master() const;
+    // The roof as the station last reported it, both open states told apart.
+    RoofState reportedRoof() const;
     // The readings in their own units, once a live message has given them.
     bool readingsReceived() const;
     double secondsSinceReadings() const;

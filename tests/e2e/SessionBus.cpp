@@ -56,8 +56,8 @@ QStringList weatherCall(const QString& method) {
 }
 }  // namespace
 
-SessionBus::Reply SessionBus::get(const QString& property) const {
-    return gdbus(weatherCall("org.freedesktop.DBus.Properties.Get") << "zaq.IWeather" << property);
+SessionBus::Reply SessionBus::get(const QString& property, const QString& interface) const {
+    return gdbus(weatherCall("org.freedesktop.DBus.Properties.Get") << interface << property);
 }
 
 SessionBus::Reply SessionBus::set(const QString& property, const QString& gvariant) const {

@@ -28,7 +28,7 @@ class SessionBus {
 
     Reply gdbus(const QStringList& arguments) const;
     // A property of zaq.IWeather as gdbus prints it, e.g. "(<12.5>,)".
-    Reply get(const QString& property) const;
+    Reply get(const QString& property, const QString& interface = "zaq.IWeather") const;
     Reply set(const QString& property, const QString& gvariant) const;
     Reply call(const QString& method) const;
     bool nameHasOwner(const QString& name) const;
