@@ -19,7 +19,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 # the other two passes; the number formats they show are those the unit tests and the data-files
 # and datalogger runs check here.
 timing_runs='BatteryE2ETest|RoofE2ETest|QuitSignalsE2ETest|WeatherDisplayE2ETest|StationSettingsE2ETest'
-timing_runs+='|AutomationE2ETest|AlpacaE2ETest|RegistrationSwitchTest|HeadlessE2ETest\.(MasterOver|ListenOnly)'
+timing_runs+='|AutomationE2ETest|AlpacaE2ETest|IndiE2ETest|RegistrationSwitchTest|HeadlessE2ETest\.(MasterOver|ListenOnly)'
 LC_ALL=es_ES.UTF-8 LANG=es_ES.UTF-8 ctest --test-dir build --output-on-failure -j "$jobs" \
   -E "$timing_runs"
 

@@ -11,6 +11,7 @@ packages=(
   libcurl4-openssl-dev
   libasound2-dev libsndfile1-dev
   dbus dbus-x11 libglib2.0-bin
+  libindi-dev libnova-dev indi-bin
   clang libclang-rt-14-dev clang-format
   xvfb xauth fonts-dejavu-core
   locales

@@ -9,8 +9,6 @@
 #include <QUdpSocket>
 
 #include "E2eRun.h"
-#include "settings/ConfigImage.h"
-#include "settings/ConfigLayout.h"
 #include "support/QtPrinters.h"
 
 namespace zaq::test {
@@ -76,21 +74,7 @@ TEST(AlpacaE2ETest, CurlReadsTheDevicesAndOpensTheRoofWhenTheRainEnds) {
                        "at 0s temperature 12.5\nat 0s humidity 60\n"
                        "at 0s pressure 1013.2\nat 0s wind 13.9\nat 0s direction 200\n"
                        "at 0s cloud 20\nat 0s sky 19.5\nat 0s rain 50\nat 25s rain 0\n");
-    run.writeConfiguration(false, 0, true, false, [](ConfigImage& image) {
-        using namespace cfglayout;
-        for (const auto& [offset, text] :
-             std::vector<std::pair<int, QString>>{{kLimitRain, "030"},
-                                                  {kLimitCloud, "070"},
-                                                  {kLimitSky, "180"},
-                                                  {kLimitWind, "045"},
-                                                  {kLimitMeanWind, "030"},
-                                                  {kLimitThermalWind, "050"},
-                                                  {kLimitSupply, "100"},
-                                                  {kLimitPcWait, "060"},
-                                                  {kLimitDew, "002"}}) {
-            image.writeText(offset, 3, text);
-        }
-    });
+    run.writeConfiguration(false, 0, true, false, E2eRun::observatoryLimits);
     run.startZaq(run.ttyLink(), true, {"--alpaca", "0"});
     run.runFor(10000, [&] { return alpacaPort(run) != 0; });
     const quint16 port = alpacaPort(run);

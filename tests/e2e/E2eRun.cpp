@@ -86,6 +86,17 @@ void E2eRun::writeConfiguration(bool networkMode, quint16 port, bool master, boo
     ConfigFile(dir() + "/zaq.cfg", image, unused).writeConfiguration();
 }
 
+void E2eRun::observatoryLimits(ConfigImage& image) {
+    using namespace cfglayout;
+    const std::vector<std::pair<int, QString>> limits = {
+        {kLimitRain, "030"},   {kLimitCloud, "070"},    {kLimitSky, "180"},
+        {kLimitWind, "045"},   {kLimitMeanWind, "030"}, {kLimitThermalWind, "050"},
+        {kLimitSupply, "100"}, {kLimitPcWait, "060"},   {kLimitDew, "002"}};
+    for (const auto& [offset, text] : limits) {
+        image.writeText(offset, 3, text);
+    }
+}
+
 // Started in "/" and told where its directory is, as an activated or service program is.
 void E2eRun::startZaq(const QString& serialDevice, bool headless, const QStringList& options) {
     zaq_.setWorkingDirectory("/");

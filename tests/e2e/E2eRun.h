@@ -37,6 +37,9 @@ class E2eRun {
     // sets what else the run needs.
     void writeConfiguration(bool networkMode, quint16 port, bool master, bool reloadGraphs = false,
                             const std::function<void(ConfigImage&)>& adjust = {});
+    // Closing limits like an observatory's (rain 30 %, cloud 70 %, sky 18.0 mag, wind 45 km/h …),
+    // for runs that need the roof permitted in fine weather and refused in rain.
+    static void observatoryLimits(ConfigImage& image);
     // For the next start of zaq.
     void setZaqEnvironment(const QString& name, const QString& value) {
         zaqEnvironment_.insert(name, value);
