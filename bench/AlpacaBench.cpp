@@ -20,9 +20,6 @@
 
 namespace {
 
-const char* kLive =
-    "(CAs 080 000 10200 09408 1120 0245 078 11003 +138 112 -128 1800 234 2131 180 a0200)";
-
 // A client on a thread of its own with a plain blocking socket: `issafe` asked again as soon as
 // each answer is in, over one kept-alive connection (a new one if the server closes it).
 class IsSafeClient : public QThread {
@@ -119,17 +116,7 @@ void BM_AlpacaIsSafe(benchmark::State& state) {
         for (int i = 0; i < kClients; ++i) {
             clients.push_back(std::make_unique<IsSafeClient>(port, kSeconds));
         }
-        QElapsedTimer sinceTick;
-        double worstLateMs = 0;
-        QTimer pump;
-        QObject::connect(&pump, &QTimer::timeout, [&] {
-            worstLateMs = std::max(worstLateMs, sinceTick.nsecsElapsed() / 1e6 - 100);
-            sinceTick.restart();
-        });
-        QTimer station;
-        QObject::connect(&station, &QTimer::timeout, [&] {
-            program.app.dispatcher.feedStationBytes(kLive, static_cast<int>(strlen(kLive)));
-        });
+        zaq::bench::StationUnderLoad station(program);
         QEventLoop loop;
         int running = kClients;
         for (auto& client : clients) {
@@ -139,9 +126,7 @@ void BM_AlpacaIsSafe(benchmark::State& state) {
                 }
             });
         }
-        sinceTick.start();
-        pump.start(100);
-        station.start(1000);
+        station.start();
         for (auto& client : clients) {
             client->start();
         }
@@ -155,14 +140,11 @@ void BM_AlpacaIsSafe(benchmark::State& state) {
             failures += client->failures;
         }
         std::sort(all.begin(), all.end());
-        const auto at = [&](double q) {
-            return all.empty() ? -1.0 : all[static_cast<std::size_t>(q * (all.size() - 1))];
-        };
         state.counters["requests_per_s"] = static_cast<double>(all.size()) / kSeconds;
-        state.counters["p50_ms"] = at(0.50);
-        state.counters["p99_ms"] = at(0.99);
+        state.counters["p50_ms"] = zaq::bench::quantile(all, 0.50);
+        state.counters["p99_ms"] = zaq::bench::quantile(all, 0.99);
         state.counters["failures"] = failures;
-        state.counters["pump_late_max_ms"] = worstLateMs;
+        state.counters["pump_late_max_ms"] = station.worstLateMs();
     }
 }
 BENCHMARK(BM_AlpacaIsSafe)->Iterations(1)->Unit(benchmark::kMillisecond);

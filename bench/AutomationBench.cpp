@@ -16,9 +16,6 @@
 
 namespace {
 
-const char* kLive =
-    "(CAs 080 000 10200 09408 1120 0245 078 11003 +138 112 -128 1800 234 2131 180 a0200)";
-
 // A session bus of the figure's own.
 QString startPrivateBus(QProcess& daemon) {
     daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
@@ -73,34 +70,19 @@ void BM_AutomationPropertyReads(benchmark::State& state) {
 
     for (auto _ : state) {
         ReadingClient client(address, 500, 5);
-        QElapsedTimer sinceTick;
-        double worstLateMs = 0;
-        QTimer pump;
-        QObject::connect(&pump, &QTimer::timeout, [&] {
-            worstLateMs = std::max(worstLateMs, sinceTick.nsecsElapsed() / 1e6 - 100);
-            sinceTick.restart();
-        });
-        QTimer station;
-        QObject::connect(&station, &QTimer::timeout, [&] {
-            program.app.dispatcher.feedStationBytes(kLive, static_cast<int>(strlen(kLive)));
-        });
+        zaq::bench::StationUnderLoad station(program);
         QEventLoop loop;
         QObject::connect(&client, &QThread::finished, &loop, &QEventLoop::quit);
-        sinceTick.start();
-        pump.start(100);
-        station.start(1000);
+        station.start();
         client.start();
         loop.exec();
 
         std::vector<double> sorted = client.latenciesMs;
         std::sort(sorted.begin(), sorted.end());
-        const auto at = [&](double q) {
-            return sorted[static_cast<std::size_t>(q * (sorted.size() - 1))];
-        };
         state.counters["calls_per_s"] = sorted.size() / 5.0;
-        state.counters["p50_ms"] = at(0.50);
-        state.counters["p99_ms"] = at(0.99);
-        state.counters["pump_late_max_ms"] = worstLateMs;
+        state.counters["p50_ms"] = zaq::bench::quantile(sorted, 0.50);
+        state.counters["p99_ms"] = zaq::bench::quantile(sorted, 0.99);
+        state.counters["pump_late_max_ms"] = station.worstLateMs();
     }
     daemon.kill();
     daemon.waitForFinished();

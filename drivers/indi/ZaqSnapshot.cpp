@@ -3,10 +3,10 @@
 namespace zaq::indi {
 
 std::vector<WeatherValue> weatherValues(const ZaqSnapshot& s) {
-    const bool safe = s.reached && !s.stationSilent && s.safe;
     if (!s.reached) {
         return {{"ZAQ_SAFE", 0}};
     }
+    const bool safe = !s.stationSilent && s.safe;
     return {
         {"WEATHER_TEMPERATURE", s.temperature},
         {"WEATHER_HUMIDITY", s.humidity},

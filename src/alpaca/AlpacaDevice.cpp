@@ -47,17 +47,18 @@ AlpacaDevice::AlpacaDevice() {
             return AlpacaOutcome::done();
         },
         false);
-    const auto text = [this](const QString& name, std::function<QJsonValue()> value) {
+    const auto constant = [this](const QString& name, std::function<QJsonValue()> value) {
         addGet(
             name, [value](const AlpacaCall&) { return AlpacaOutcome::of(value()); }, false);
     };
-    text(QStringLiteral("description"), [this] { return description(); });
-    text(QStringLiteral("driverinfo"),
-         [] { return QStringLiteral("ZAQ, compañero de PC de la estacion meteorologica ZAQ"); });
-    text(QStringLiteral("driverversion"), [] { return programVersionText(); });
-    text(QStringLiteral("interfaceversion"), [this] { return interfaceVersion(); });
-    text(QStringLiteral("name"), [this] { return deviceName(); });
-    text(QStringLiteral("supportedactions"), [] { return QJsonArray(); });
+    constant(QStringLiteral("description"), [this] { return description(); });
+    constant(QStringLiteral("driverinfo"), [] {
+        return QStringLiteral("ZAQ, compañero de PC de la estacion meteorologica ZAQ");
+    });
+    constant(QStringLiteral("driverversion"), [] { return programVersionText(); });
+    constant(QStringLiteral("interfaceversion"), [this] { return interfaceVersion(); });
+    constant(QStringLiteral("name"), [this] { return deviceName(); });
+    constant(QStringLiteral("supportedactions"), [] { return QJsonArray(); });
     addGet(
         QStringLiteral("devicestate"), [this](const AlpacaCall&) { return deviceState(); }, false);
     for (const char* name : {"action", "commandblind", "commandbool", "commandstring"}) {

@@ -12,7 +12,7 @@ constexpr double kKmhPerMs = 3.6;
 
 // The readings kept as floats, back to the station's own resolution, so that 8.9 km/h is not
 // passed on as 8.899999618530273.
-double rounded(float value, double steps) {
+double rounded(double value, double steps) {
     return std::round(value * steps) / steps;
 }
 
@@ -73,9 +73,9 @@ void ObservingConditionsDevice::addSensors() {
         {QStringLiteral("SkyQuality"), QStringLiteral("Magnitud visual del cielo, mag/arcsec²"),
          [&r] { return rounded(r.skyMagnitude, 100); }},
         {QStringLiteral("SkyTemperature"), QStringLiteral("Temperatura infrarroja del cielo, ºC"),
-         [&r]() -> std::optional<double> {
-             return r.skyTemperatureValid ? std::optional<double>(rounded(r.skyTemperatureC, 10))
-                                          : std::nullopt;
+         [this]() -> std::optional<double> {
+             const std::optional<double> celsius = weather_.skyTemperature();
+             return celsius ? std::optional<double>(rounded(*celsius, 10)) : std::nullopt;
          }},
         {QStringLiteral("WindSpeed"), QStringLiteral("Viento del anemometro mecanico, m/s"),
          [&r] { return rounded(r.windKmh, 10) / kKmhPerMs; }},
@@ -142,9 +142,15 @@ AlpacaOutcome ObservingConditionsDevice::bySensorName(const AlpacaCall& call,
     if (description) {
         return AlpacaOutcome::of(s->description);
     }
-    const AlpacaOutcome reading = s != nullptr ? read(*s) : read(sensors_.front());
-    if (reading.kind != AlpacaOutcome::Kind::Value) {
-        return reading;
+    // Every sensor but the sky temperature comes with each live message.
+    if (s != nullptr) {
+        const AlpacaOutcome reading = read(*s);
+        if (reading.kind != AlpacaOutcome::Kind::Value) {
+            return reading;
+        }
+    } else if (!weather_.readingsReceived()) {
+        return AlpacaOutcome::error(alpacaerror::valueNotSet,
+                                    QStringLiteral("La estacion no ha enviado datos"));
     }
     return AlpacaOutcome::of(weather_.secondsSinceReadings());
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "automation/WeatherInterface.h"
 #include "automation/WeatherService.h"
 #include "base/CurrentReadings.h"
 #include "base/RoofState.h"
@@ -36,11 +37,11 @@ QString ObservatoryInterface::interfaceXml() {
         xml += QStringLiteral("    <method name=\"%1\"/>\n").arg(QLatin1String(method));
     }
     for (const Property& p : kProperties) {
-        xml += QStringLiteral(
-                   "    <property name=\"%1\" type=\"%2\" access=\"read\">\n"
-                   "      <annotation name=\"org.freedesktop.DBus.Description\" value=\"%3\"/>\n"
-                   "    </property>\n")
-                   .arg(QLatin1String(p.name), QLatin1String(p.type), QLatin1String(p.help));
+        xml +=
+            QStringLiteral("    <property name=\"%1\" type=\"%2\" access=\"read\">\n")
+                .arg(QLatin1String(p.name), QLatin1String(p.type)) +
+            introspectionAnnotation(6, "org.freedesktop.DBus.Description", QLatin1String(p.help)) +
+            QStringLiteral("    </property>\n");
     }
     return xml + QStringLiteral("  </interface>\n");
 }
@@ -82,7 +83,7 @@ QVariant ObservatoryInterface::read(const QString& name) const {
     if (name == QLatin1String("LastDataAge"))
         return service_.readingsReceived() ? service_.secondsSinceReadings() : kUnknown;
     if (name == QLatin1String("SkyTemperature"))
-        return r.skyTemperatureValid ? static_cast<double>(r.skyTemperatureC) : kUnknown;
+        return service_.skyTemperature().value_or(kUnknown);
     if (name == QLatin1String("WindGust"))
         return static_cast<double>(r.windGustKmh);
     return {};

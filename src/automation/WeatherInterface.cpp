@@ -31,19 +31,14 @@ const QString kStandardInterfaces = QStringLiteral(
     "    <method name=\"Ping\"/>\n"
     "  </interface>\n");
 
-// Interface annotations are indented four spaces, member annotations six.
-QString annotation(int indent, const char* name, const QString& value) {
-    return QString(indent, u' ') + QStringLiteral("<annotation name=\"%1\" value=\"%2\"/>\n")
-                                       .arg(QLatin1String(name), value.toHtmlEscaped());
-}
-
 QString memberAnnotations(const WeatherMember& m) {
     QString xml;
     if (*m.help != '\0') {
-        xml += annotation(6, "org.freedesktop.DBus.Description", QLatin1String(m.help));
+        xml +=
+            introspectionAnnotation(6, "org.freedesktop.DBus.Description", QLatin1String(m.help));
     }
-    return xml +
-           annotation(6, "zaq.DispId", QStringLiteral("0x%1").arg(m.dispId, 8, 16, QChar(u'0')));
+    return xml + introspectionAnnotation(6, "zaq.DispId",
+                                         QStringLiteral("0x%1").arg(m.dispId, 8, 16, QChar(u'0')));
 }
 
 QString access(WeatherMember::Kind kind) {
@@ -59,13 +54,19 @@ QString access(WeatherMember::Kind kind) {
 
 }  // namespace
 
+// Interface annotations are indented four spaces, member annotations six.
+QString introspectionAnnotation(int indent, const char* name, const QString& value) {
+    return QString(indent, u' ') + QStringLiteral("<annotation name=\"%1\" value=\"%2\"/>\n")
+                                       .arg(QLatin1String(name), value.toHtmlEscaped());
+}
+
 QString weatherInterfaceXml() {
     QString xml =
         QStringLiteral("  <interface name=\"%1\">\n").arg(QLatin1String(kWeatherInterface));
-    xml += annotation(4, "org.freedesktop.DBus.Description",
-                      QStringLiteral("Dispatch interface for Weather Object"));
-    xml += annotation(4, "zaq.Library", QStringLiteral("zaq 1.0, zaq Library"));
-    xml += annotation(4, "zaq.Class", QStringLiteral("Weather, Weather Object."));
+    xml += introspectionAnnotation(4, "org.freedesktop.DBus.Description",
+                                   QStringLiteral("Dispatch interface for Weather Object"));
+    xml += introspectionAnnotation(4, "zaq.Library", QStringLiteral("zaq 1.0, zaq Library"));
+    xml += introspectionAnnotation(4, "zaq.Class", QStringLiteral("Weather, Weather Object."));
     for (const WeatherMember& m : kWeatherMembers) {
         if (m.kind == WeatherMember::Kind::Method) {
             xml += QStringLiteral("    <method name=\"%1\">\n").arg(QLatin1String(m.name)) +

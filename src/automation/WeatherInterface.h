@@ -48,6 +48,9 @@ inline constexpr std::array<WeatherMember, 19> kWeatherMembers{{
     {"MensajeCor", WeatherMember::Kind::WriteOnly, 19, "s", ""},
 }};
 
+// One annotation element of the introspection data, its value escaped.
+QString introspectionAnnotation(int indent, const char* name, const QString& value);
+
 // The interface element of the introspection data, the type library's counterpart.
 QString weatherInterfaceXml();
 // A whole introspection document holding it.

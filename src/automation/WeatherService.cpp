@@ -141,6 +141,12 @@ bool WeatherService::readingsReceived() const {
 double WeatherService::secondsSinceReadings() const {
     return (d_.clock.tickMs() - d_.readings.readingsTickMs) / 1000.0;
 }
+std::optional<double> WeatherService::skyTemperature() const {
+    if (!d_.readings.skyTemperatureValid) {
+        return std::nullopt;
+    }
+    return d_.readings.skyTemperatureC;
+}
 QString WeatherService::stationName() const {
     return d_.settings.Eident.text;
 }

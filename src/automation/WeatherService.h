@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace zaq {
@@ -84,6 +85,8 @@ class WeatherService {
     bool readingsReceived() const;
     double secondsSinceReadings() const;
     const CurrentReadings& readings() const { return d_.readings; }
+    // The infrared sky temperature, once the station has answered with one.
+    std::optional<double> skyTemperature() const;
     QString stationName() const;
 
     // Written only by the Connected write; the "COM" indicator shows it.

@@ -46,15 +46,15 @@ class IndiServer {
         }
     }
 
-    QString get(const QString& spec) const {
+    QString get(const QString& property) const {
         QProcess tool;
-        tool.start("indi_getprop", {"-p", port_, "-t", "5", "-1", spec});
+        tool.start("indi_getprop", {"-p", port_, "-t", "5", "-1", property});
         tool.waitForFinished(10000);
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
-    bool set(const QString& spec) const {
+    bool set(const QString& property) const {
         QProcess tool;
-        tool.start("indi_setprop", {"-p", port_, spec});
+        tool.start("indi_setprop", {"-p", port_, property});
         return tool.waitForFinished(10000) && tool.exitCode() == 0;
     }
     // At -vvv indi_getprop writes every element it receives, the drivers' <message>s among them.
