@@ -6,7 +6,8 @@
 
 namespace zaq {
 
-QString headlessStatusLine(const QDateTime& now, const MainForm& m, const SafetyState& safety) {
+QString headlessStatusLine(const QDateTime& now, const MainForm& m, const SafetyState& safety,
+                           qint64 worstPumpLatenessMs) {
     return timeText(now) + QStringLiteral(" Temp ") + m.PTempAmbiente.text +
            QStringLiteral(" ºC  Hum ") + m.PHumedad.text + QStringLiteral(" %  Pres ") +
            m.PBarometro.text + QStringLiteral(" hPa  Viento ") + m.PVelViento.text +
@@ -14,7 +15,8 @@ QString headlessStatusLine(const QDateTime& now, const MainForm& m, const Safety
            m.PMagnitud.text + QStringLiteral(" mag  Fuente ") + m.PVFuente.text +
            QStringLiteral(" V  Techo: ") + m.PTecho.text.trimmed() +
            (safety.openingPermitted ? QStringLiteral("  Apertura permitida")
-                                    : QStringLiteral("  Apertura no permitida"));
+                                    : QStringLiteral("  Apertura no permitida")) +
+           QStringLiteral("  Retraso max. %1 ms").arg(worstPumpLatenessMs);
 }
 
 }  // namespace zaq

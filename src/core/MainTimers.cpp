@@ -25,6 +25,7 @@ MainTimers::MainTimers(const Deps& deps) : p_(deps) {
 }
 
 void MainTimers::start() {
+    lateness_.start();
     pump_.start();
     presence_.start();
     minute_.start();
@@ -32,6 +33,7 @@ void MainTimers::start() {
 }
 
 void MainTimers::tick100ms() {
+    lateness_.tick();
     p_.link.pumpTick();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QTimer>
 
+#include "core/PumpLateness.h"
+
 namespace zaq {
 
 class AcousticAlarms;
@@ -43,6 +45,8 @@ class MainTimers {
     void tick60s();
     void tick1s();
 
+    qint64 takeWorstPumpLatenessMs() { return lateness_.takeWorstMs(); }
+
   private:
     void countDataFileMinutes();
 
@@ -51,6 +55,7 @@ class MainTimers {
     QTimer presence_;
     QTimer minute_;
     QTimer roofTimer_;
+    PumpLateness lateness_;
     int visibleMinutes_ = 0;
     int dataFileMinutes_ = 0;
 };

@@ -39,7 +39,8 @@ void ProgramWiring::writeFiveSecondLine() {
 }
 void ProgramWiring::runPeriodicProcessing() {
     if (app_.periodic.runPeriodicProcessing() && statusListener_) {
-        statusListener_(headlessStatusLine(app_.clock.now(), app_.mainForm, app_.safety));
+        statusListener_(headlessStatusLine(app_.clock.now(), app_.mainForm, app_.safety,
+                                           app_.timers.takeWorstPumpLatenessMs()));
     }
 }
 void ProgramWiring::saveGraphFile() {

@@ -214,9 +214,10 @@ TEST(DataFilesE2ETest, TwoMinutesOfDataWriteTheFilesAndPicturesWithTheStationsVa
     });
     ASSERT_NE(status, run.output().end());
     EXPECT_THAT(status->text.toStdString(),
-                ::testing::MatchesRegex("[0-9/]+ [0-9:]+ Temp 12,5 ºC  Hum [0-9,]+ %  Pres 1.013,2 "
-                                        "hPa  Viento [0-9,]+ km/h  Nubes 20 %  Cielo [0-9,]+ mag  "
-                                        "Fuente 12,6 V  Techo: .* Apertura (no )?permitida"));
+                ::testing::MatchesRegex(
+                    "[0-9/]+ [0-9:]+ Temp 12,5 ºC  Hum [0-9,]+ %  Pres 1.013,2 "
+                    "hPa  Viento [0-9,]+ km/h  Nubes 20 %  Cielo [0-9,]+ mag  "
+                    "Fuente 12,6 V  Techo: .* Apertura (no )?permitida  Retraso max. [0-9]+ ms"));
     EXPECT_TRUE(run.logEntries().filter(" Temp ").isEmpty()) << "the status line is not logged";
 
     // The station's day extremes made this month's records from the recovered file, the ended

@@ -38,12 +38,14 @@ TEST(ScenarioParseTest, ReadsEveryStepKind) {
         "at 5m supply 10.6\n"
         "at 6m roof a\n"
         "at 6m thermometer off\n"
+        "at 6m30s command (&057)\n"
+        "at 6m40s loop\n"
         "\n"
         "at 1h1m1.5s end\n";
     std::vector<Scenario::Step> steps;
     QString error;
     ASSERT_TRUE(Scenario::parse(text, steps, error)) << error.toStdString();
-    ASSERT_EQ(steps.size(), 10u);
+    ASSERT_EQ(steps.size(), 12u);
     EXPECT_EQ(steps[0].kind, Kind::Set);
     EXPECT_EQ(steps[0].quantity, "rain");
     EXPECT_EQ(steps[0].atMs, 30000);
@@ -58,16 +60,20 @@ TEST(ScenarioParseTest, ReadsEveryStepKind) {
     EXPECT_EQ(steps[6].kind, Kind::Roof);
     EXPECT_EQ(steps[6].text, "a");
     EXPECT_EQ(steps[7].kind, Kind::Thermometer);
-    EXPECT_EQ(steps[8].kind, Kind::Release);  // 7m, sorted by time
-    EXPECT_EQ(steps[9].kind, Kind::End);
-    EXPECT_EQ(steps[9].atMs, 3661500);
+    EXPECT_EQ(steps[8].kind, Kind::Command);
+    EXPECT_EQ(steps[8].text, "(&057)");
+    EXPECT_EQ(steps[9].kind, Kind::Loop);
+    EXPECT_EQ(steps[10].kind, Kind::Release);  // 7m, sorted by time
+    EXPECT_EQ(steps[11].kind, Kind::End);
+    EXPECT_EQ(steps[11].atMs, 3661500);
 }
 
 TEST(ScenarioParseTest, ABadLineIsNamed) {
     std::vector<Scenario::Step> steps;
     QString error;
-    for (const char* bad : {"at 1m rian 40", "at soon rain 4", "at 1m roof X", "at 1m noise -3",
-                            "rain 40", "at 1m ramp cloud 90 in 5m"}) {
+    for (const char* bad :
+         {"at 1m rian 40", "at soon rain 4", "at 1m roof X", "at 1m noise -3", "rain 40",
+          "at 1m ramp cloud 90 in 5m", "at 0s loop", "at 1m command X001"}) {
         EXPECT_FALSE(Scenario::parse(QString("at 1s end\n") + bad, steps, error)) << bad;
         EXPECT_TRUE(error.startsWith("line 2:")) << error.toStdString();
         EXPECT_TRUE(steps.empty());
@@ -77,7 +83,7 @@ TEST(ScenarioParseTest, ABadLineIsNamed) {
 TEST(ScenarioParseTest, TheShippedScenariosAreReadable) {
     QDir folder(ZAQ_SCENARIOS);
     const QStringList names = folder.entryList({"*.txt"});
-    EXPECT_EQ(names.size(), 5);
+    EXPECT_EQ(names.size(), 6);
     for (const QString& name : names) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
@@ -97,7 +103,8 @@ struct Arrival {
 // Runs the real simulator with a scenario and records what a client sees.
 class ScenarioRunTest : public ::testing::Test {
   protected:
-    void run(const QByteArray& scenario) {
+    // Until the simulator ends, or for forMs when its scenario loops.
+    void run(const QByteArray& scenario, qint64 forMs = 20000) {
         QFile file(dir.path() + "/steps.txt");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(scenario);
@@ -111,11 +118,14 @@ class ScenarioRunTest : public ::testing::Test {
         client.connectToHost("127.0.0.1", port);
         ASSERT_TRUE(client.waitForConnected(2000));
         clock.start();
-        while (sim.state() == QProcess::Running && clock.elapsed() < 20000) {
+        while (sim.state() == QProcess::Running && clock.elapsed() < forMs) {
             if (client.waitForReadyRead(50)) {
                 arrivals.push_back({clock.elapsed(), client.readAll()});
             }
             sim.waitForFinished(0);
+        }
+        if (forMs < 20000) {
+            sim.terminate();
         }
         ASSERT_TRUE(sim.state() == QProcess::NotRunning || sim.waitForFinished(2000));
         for (const Arrival& a : arrivals) {
@@ -216,6 +226,13 @@ TEST_F(ScenarioRunTest, EveryStepKindDoesWhatItSaysSeenFromAClient) {
     QString latin = QString::fromLatin1(rest);
     latin.remove(message);
     EXPECT_EQ(latin.size(), 25);
+}
+
+// A looping scenario runs its steps again, each time a command acted on as the PC's would be.
+TEST_F(ScenarioRunTest, ALoopRunsTheStepsAgainAndACommandIsAnswered) {
+    run("at 0.2s command (&057)\nat 0.3s send (Vuelta)\nat 1s loop\n", 3600);
+    EXPECT_GE(stream.count("(Vuelta)"), 3) << stream.toStdString();
+    EXPECT_EQ(stream.count("(57K6 bps)"), stream.count("(Vuelta)"));
 }
 
 TEST(PtyLinkTest, ServesASerialLineThroughTheLinkAndRemovesItOnExit) {

@@ -57,7 +57,11 @@ void CameraServer::serve(QTcpSocket* peer, const QByteArray& request) {
     const QList<QByteArray> words = request.split(' ');
     const QByteArray target = words.size() > 1 ? words.at(1) : QByteArray();
     log_(QStringLiteral("GET ") + QString::fromLatin1(target));
-    switch (options_.behaviour) {
+    Behaviour behaviour = options_.behaviour;
+    if (behaviour == Behaviour::Flaky) {
+        behaviour = ++served_ % 5 == 0 ? Behaviour::Slow : Behaviour::Normal;
+    }
+    switch (behaviour) {
         case Behaviour::Refuse:
             peer->abort();
             return;
@@ -73,6 +77,7 @@ void CameraServer::serve(QTcpSocket* peer, const QByteArray& request) {
             });
             return;
         case Behaviour::Normal:
+        case Behaviour::Flaky:
             peer->write(answer(target, request));
             peer->disconnectFromHost();
             return;

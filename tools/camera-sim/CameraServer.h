@@ -14,8 +14,8 @@ namespace zaqsim {
 class CameraServer : public QObject {
   public:
     // How the server answers, for tests: as a camera does, after a delay, by closing the
-    // connection unanswered, or with an error page.
-    enum class Behaviour { Normal, Slow, Refuse, ErrorPage };
+    // connection unanswered, with an error page, or now and then (every fifth request) late.
+    enum class Behaviour { Normal, Slow, Refuse, ErrorPage, Flaky };
 
     struct Options {
         QHostAddress address = QHostAddress::LocalHost;
@@ -39,6 +39,7 @@ class CameraServer : public QObject {
     std::function<void(const QString&)> log_;
     QTcpServer server_;
     int channel_ = 0;  // the server's channel, 0–3
+    int served_ = 0;
 };
 
 }  // namespace zaqsim

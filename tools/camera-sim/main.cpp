@@ -29,9 +29,10 @@ int main(int argc, char** argv) {
                                   QStringLiteral("NAME"));
     const QCommandLineOption password(QStringLiteral("password"), "Password of that user.",
                                       QStringLiteral("WORD"));
-    const QCommandLineOption mode(QStringLiteral("mode"),
-                                  "normal, slow (answer after --slow-ms), refuse or error.",
-                                  QStringLiteral("MODE"), QStringLiteral("normal"));
+    const QCommandLineOption mode(
+        QStringLiteral("mode"),
+        "normal, slow (answer after --slow-ms), refuse, error or flaky (every fifth request slow).",
+        QStringLiteral("MODE"), QStringLiteral("normal"));
     const QCommandLineOption slowMs(QStringLiteral("slow-ms"), "Delay of the slow mode.",
                                     QStringLiteral("MS"), QStringLiteral("10000"));
     parser.addOptions({port, bind, user, password, mode, slowMs});
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
     const QMap<QString, Behaviour> modes{{QStringLiteral("normal"), Behaviour::Normal},
                                          {QStringLiteral("slow"), Behaviour::Slow},
                                          {QStringLiteral("refuse"), Behaviour::Refuse},
-                                         {QStringLiteral("error"), Behaviour::ErrorPage}};
+                                         {QStringLiteral("error"), Behaviour::ErrorPage},
+                                         {QStringLiteral("flaky"), Behaviour::Flaky}};
     bool portOk = false;
     const uint portNumber = parser.value(port).toUInt(&portOk);
     const QHostAddress address(parser.value(bind));

@@ -63,6 +63,14 @@ bool parseStep(const QStringList& words, const QString& rest, Scenario::Step& st
                (words[3] == "on" || words[3] == "off")) {
         step.kind = Kind::Thermometer;
         step.value = words[3] == "on" ? 1 : 0;
+    } else if (verb == "command" && words.size() == 4 && words[3].startsWith(u'(') &&
+               words[3].endsWith(u')')) {
+        step.kind = Kind::Command;
+        step.text = words[3].toLatin1();
+    } else if (verb == "loop" && words.size() == 3) {
+        // A loop at the start would run again at once, for ever.
+        step.kind = Kind::Loop;
+        ok = step.atMs > 0;
     } else if (verb == "end" && words.size() == 3) {
         step.kind = Kind::End;
     } else {

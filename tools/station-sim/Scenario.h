@@ -21,11 +21,25 @@ class WeatherModel;
 //   at 5m supply 10.6              drop the supply (a quantity like the others)
 //   at 6m roof A                   set the roof letter: A, a or C
 //   at 6m thermometer off          live messages carry the heater letter 'p' (on: back)
+//   at 7m command (&057)           act on a command as though the PC had sent it
+//   at 8m loop                     start again from the first step, times counted from now
 //   at 9m end                      stop the simulator
 // Times count from the start: 90, 90s, 1m30s, 1h, 500ms. '#' starts a comment.
 class Scenario {
   public:
-    enum class Kind { Set, Ramp, Release, Silent, Noise, Send, Roof, Thermometer, End };
+    enum class Kind {
+        Set,
+        Ramp,
+        Release,
+        Silent,
+        Noise,
+        Send,
+        Roof,
+        Thermometer,
+        Command,
+        Loop,
+        End
+    };
 
     struct Step {
         qint64 atMs = 0;

@@ -48,6 +48,13 @@ bool ScenarioRunner::run(const Scenario::Step& step, const QDateTime& now) {
         case Kind::Thermometer:
             station_.setThermometer(step.value != 0);
             break;
+        case Kind::Command:
+            station_.handleCommand(step.text, now);
+            break;
+        case Kind::Loop:
+            start_ = now;
+            next_ = 0;
+            break;
         case Kind::End:
             return false;
     }

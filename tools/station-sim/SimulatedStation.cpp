@@ -211,6 +211,7 @@ void SimulatedStation::receive(const QByteArray& bytes, const QDateTime& now) {
         command_ += c;
         if (c == ')') {
             inCommand_ = false;
+            lastPresence_ = now;
             handleCommand(command_, now);
         } else if (command_.size() > 64) {
             inCommand_ = false;
@@ -234,7 +235,6 @@ QByteArray SimulatedStation::relayHours() const {
 }
 
 void SimulatedStation::handleCommand(const QByteArray& command, const QDateTime& now) {
-    lastPresence_ = now;
     if (command == "( )") {
         return;
     }

@@ -39,6 +39,8 @@ class SimulatedStation {
     void checkWatchdog(const QDateTime& now);
     // Bytes from the PC; complete commands are answered at once.
     void receive(const QByteArray& bytes, const QDateTime& now);
+    // One command answered as the PC's would be; it is not the PC's presence.
+    void handleCommand(const QByteArray& command, const QDateTime& now);
 
     // Every 100 ms: the next part of a running datalogger dump, as much as the line speed carries.
     void pumpDump(const QDateTime& now);
@@ -61,7 +63,6 @@ class SimulatedStation {
     void advanceRain(const QDateTime& now, const Weather& w);
     void store(const StationReading& reading);
     void send(const QByteArray& text, const QDateTime& now);
-    void handleCommand(const QByteArray& command, const QDateTime& now);
     void sendExtremes(const QDateTime& now);
     void sendDump(const QDateTime& now);
     void openRoof(char letter, const QDateTime& now);

@@ -62,6 +62,8 @@ constexpr const char* kDescription =
     "  at 5m supply 10.6            drop the supply\n"
     "  at 6m roof A                 set the roof letter (A, a or C)\n"
     "  at 6m thermometer off        heater letter 'p': no temperature (on: back)\n"
+    "  at 7m command (&057)         act on a command as though the PC had sent it\n"
+    "  at 8m loop                   start again, times counted from now\n"
     "  at 9m end                    stop the simulator";
 
 }  // namespace
