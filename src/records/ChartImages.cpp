@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <iterator>
 
 #include "base/Configuration.h"
 #include "base/ReadingSums.h"
@@ -34,44 +35,66 @@ constexpr ChartImage kCharts[] = {
 
 }  // namespace
 
-// A failure ends the step there, as the tick's general error report does.
+ChartImages::ChartImages(Deps deps) : p_(deps) {
+    nextStep_.setSingleShot(true);
+    nextStep_.setInterval(0);
+    QObject::connect(&nextStep_, &QTimer::timeout, [this] { runStep(); });
+}
+
+// The counter moves when the tick's work is over: set to 0 and counted once the pictures are
+// made, not counted when a save fails (that ends the tick), counted at once when none are due.
 void ChartImages::writeChartImages() {
-    if (minutes_ >= p_.config.chartIntervalMinutes && p_.sums.sampleCount > 0) {
-        if (!saveBitmaps() || !convertBitmaps()) {
-            return;
-        }
-        minutes_ = 0;
-        publish();
+    if (!drawing() && minutes_ >= p_.config.chartIntervalMinutes && p_.sums.sampleCount > 0) {
+        step_ = 0;
+        nextStep_.start();
+        return;
     }
     ++minutes_;
 }
 
-bool ChartImages::saveBitmaps() {
-    for (const ChartImage& c : kCharts) {
-        const QString path = p_.config.graphsDirectory + QLatin1String(c.bitmap);
-        const QImage image = p_.pictures.chartImage(p_.model, c.chart);
-        if (image.isNull() || !image.save(path, "BMP")) {
-            p_.prompter.reportError(QStringLiteral("No se puede guardar ") + path);
-            return false;
-        }
+void ChartImages::runStep() {
+    constexpr int kChartCount = static_cast<int>(std::size(kCharts));
+    const int step = step_;
+    const bool ok = step < kChartCount ? saveBitmap(step) : convertBitmap(step - kChartCount);
+    if (!ok) {
+        step_ = -1;
+        return;
+    }
+    if (step + 1 < 2 * kChartCount) {
+        step_ = step + 1;
+        nextStep_.start();
+        return;
+    }
+    step_ = -1;
+    minutes_ = 0;
+    publish();
+    ++minutes_;
+}
+
+bool ChartImages::saveBitmap(int chart) {
+    const ChartImage& c = kCharts[chart];
+    const QString path = p_.config.graphsDirectory + QLatin1String(c.bitmap);
+    const QImage image = p_.pictures.chartImage(p_.model, c.chart);
+    if (image.isNull() || !image.save(path, "BMP")) {
+        p_.prompter.reportError(QStringLiteral("No se puede guardar ") + path);
+        return false;
     }
     return true;
 }
 
-bool ChartImages::convertBitmaps() {
-    for (const ChartImage& c : kCharts) {
-        QImage image;
-        QString error;
-        const QString bitmap = p_.config.graphsDirectory + QLatin1String(c.bitmap);
-        if (!image.load(bitmap, "BMP")) {
-            p_.prompter.reportError(QStringLiteral("No se puede leer ") + bitmap);
-            return false;
-        }
-        if (!writeJpegFile(p_.config.graphsDirectory + QLatin1String(c.intermediate), image,
-                           kChartQuality, &error)) {
-            p_.prompter.reportError(error);
-            return false;
-        }
+bool ChartImages::convertBitmap(int chart) {
+    const ChartImage& c = kCharts[chart];
+    QImage image;
+    QString error;
+    const QString bitmap = p_.config.graphsDirectory + QLatin1String(c.bitmap);
+    if (!image.load(bitmap, "BMP")) {
+        p_.prompter.reportError(QStringLiteral("No se puede leer ") + bitmap);
+        return false;
+    }
+    if (!writeJpegFile(p_.config.graphsDirectory + QLatin1String(c.intermediate), image,
+                       kChartQuality, &error)) {
+        p_.prompter.reportError(error);
+        return false;
     }
     return true;
 }

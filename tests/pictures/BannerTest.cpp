@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
@@ -130,20 +131,35 @@ TEST_F(BannerTest, AMissingTemplateIsSilentAndABrokenOneIsSaid) {
     EXPECT_EQ(t.app.banner.skyConditionCode(), 2);
 }
 
+// A minute's tick and the turns of the loop that finish its pictures.
+void chartTick(TestContext& t) {
+    t.app.chartImages.writeChartImages();
+    while (t.app.chartImages.drawing()) {
+        QCoreApplication::processEvents();
+    }
+}
+
 // ETiempoJpg 1: the first pictures at the second tick, then at every tick while live data come;
-// no bitmap or intermediate file stays.
-TEST(ChartImagesTest, EveryTickAfterTheFirstWithLiveData) {
+// each chart is drawn in a turn of the loop of its own, so the pump runs between them; no
+// bitmap or intermediate file stays.
+TEST(ChartImagesTest, EveryTickAfterTheFirstWithLiveDataOneChartATurn) {
     TestContext t;
     t.app.config.chartIntervalMinutes = 1;
     t.app.sums.sampleCount = 3;
-    t.app.chartImages.writeChartImages();
+    chartTick(t);
     EXPECT_TRUE(t.pictures.drawn.empty());
     t.app.chartImages.writeChartImages();
+    EXPECT_TRUE(t.pictures.drawn.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(t.pictures.drawn.size(), 1u);
+    while (t.app.chartImages.drawing()) {
+        QCoreApplication::processEvents();
+    }
     EXPECT_EQ(t.pictures.drawn.size(), 6u);
-    t.app.chartImages.writeChartImages();
+    chartTick(t);
     EXPECT_EQ(t.pictures.drawn.size(), 12u);
     t.app.sums.sampleCount = 0;
-    t.app.chartImages.writeChartImages();
+    chartTick(t);
     EXPECT_EQ(t.pictures.drawn.size(), 12u);
     const QStringList files = QDir(t.dir.path()).entryList(QDir::Files);
     for (const char* name : {"anemometro.jpg", "temperatura.jpg", "pluviometria.jpg",
