@@ -2,14 +2,14 @@
 # Hours of service: ZAQ against a bad station for a long run, measured.
 #   scripts/soak.sh [MINUTES]            zaq --headless, 30 minutes by default
 #   scripts/soak.sh --windows [MINUTES]  with its windows (offscreen), 10 minutes by default
-# The simulated station loops tools/station-sim/scenarios/soak.txt, one camera in five answers
-# too late, Weather Display and Alpaca clients stay connected, and every periodic file is on.
-# Every 10 s: resident memory, descriptors, threads, CPU, the size of every file written; the pump's
-# lateness comes from the status lines (headless only). At random moments each file rewritten
-# whole is read and checked whole. Fails when memory grows by more than 2 MB after the first
-# 10 minutes, the floor of descriptors or threads in the run's last sixth is above the floor in
-# its second sixth, the pump is late by more than 200 ms, the
-# Alpaca server misses an answer, or a file is found cut short. Work files stay in build/soak-*.
+# The simulated station loops tools/station-sim/scenarios/soak.txt, one camera request in five
+# is answered too late, Weather Display and Alpaca clients stay connected, and every periodic
+# file is on. Every 10 s: resident memory, descriptors, threads, CPU, the size of every file
+# written; the pump's lateness comes from the status lines (headless only). At random moments
+# each file rewritten whole is read and checked whole. Fails when memory grows by more than 2 MB
+# after the first 10 minutes, the floor of descriptors or threads in the run's last sixth is
+# above that of its second sixth, the pump is late by more than 200 ms, an Alpaca verdict goes
+# unanswered, or a file is found cut short. The work files stay in build/soak-*.
 set -euo pipefail
 shopt -s extglob
 cd "$(dirname "$0")/.."
@@ -76,7 +76,9 @@ pids+=($!)
 wait_for 10 test -L ttyZAQ
 
 wd=$(free_port)
-zaq_args=(--serial-device "$work/ttyZAQ" --alpaca 0)
+alpaca_port=$(free_port)
+alpaca=http://127.0.0.1:$alpaca_port/api/v1
+zaq_args=(--serial-device "$work/ttyZAQ" --alpaca "$alpaca_port")
 if $windows; then
   export QT_QPA_PLATFORM=offscreen
 else
@@ -85,8 +87,7 @@ fi
 ZAQ_WD_PORT=$wd ZAQ_SHUTDOWN_COMMAND=true "$top/build/src/zaq" "${zaq_args[@]}" >zaq.out 2>&1 &
 zaq=$!
 pids+=($zaq)
-wait_for 20 grep -q 'Alpaca: escuchando' zaq.out
-alpaca=http://127.0.0.1:$(logged_port 'escuchando en [0-9.]*:[0-9]*' zaq.out)/api/v1
+wait_for 20 curl -s -o /dev/null "$alpaca/management/apiversions"
 
 # Weather Display: one client for the whole run, counting what it receives.
 wait_for 10 bash -c "exec 3<>/dev/tcp/127.0.0.1/$wd" 2>/dev/null
