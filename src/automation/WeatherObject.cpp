@@ -3,6 +3,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusVariant>
 #include <QThread>
 #include <exception>
@@ -18,6 +19,7 @@ namespace {
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 const QString kIntrospectable = QStringLiteral("org.freedesktop.DBus.Introspectable");
 const QString kPeer = QStringLiteral("org.freedesktop.DBus.Peer");
+constexpr int kBusCheckMs = 5000;
 
 const WeatherMember* memberNamed(const QString& name) {
     for (const WeatherMember& m : kWeatherMembers) {
@@ -47,6 +49,8 @@ WeatherObject::WeatherObject(WeatherService& service, MessagesList& messages,
     peerWatcher_.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(&peerWatcher_, &QDBusServiceWatcher::serviceUnregistered, this,
             &WeatherObject::onPeerGone);
+    busWatch_.setInterval(kBusCheckMs);
+    connect(&busWatch_, &QTimer::timeout, this, &WeatherObject::checkBusStillThere);
 }
 
 WeatherObject::~WeatherObject() {
@@ -72,6 +76,9 @@ void WeatherObject::publish() {
     }
     published_ = true;
     peerWatcher_.setConnection(bus);
+    if (lastClientGone_) {
+        busWatch_.start();
+    }
     if (!bus.registerService(QLatin1String(kWeatherService))) {
         messages_.addMessage(
             QStringLiteral("zaq.Weather ya esta en uso en D-Bus (otro programa ZAQ): ") +
@@ -101,6 +108,26 @@ void WeatherObject::rememberPeer(const QString& peer) {
     if (!peer.isEmpty() && !peers_.contains(peer)) {
         peers_.insert(peer);
         peerWatcher_.addWatchedService(peer);
+        QMetaObject::invokeMethod(
+            this, [this, peer] { checkPeerStillThere(peer); }, Qt::QueuedConnection);
+    }
+}
+
+// A peer that left before its watch was set (a client that gave up while the program was being
+// started for it) is never reported leaving: it is asked for once the reply has gone.
+void WeatherObject::checkPeerStillThere(const QString& peer) {
+    const QDBusReply<bool> registered =
+        QDBusConnection::sessionBus().interface()->isServiceRegistered(peer);
+    if (registered.isValid() && !registered.value()) {
+        onPeerGone(peer);
+    }
+}
+
+// With the bus gone no client can call again, and none can be seen leaving.
+void WeatherObject::checkBusStillThere() {
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        busWatch_.stop();
+        lastClientGone_();
     }
 }
 

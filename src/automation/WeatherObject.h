@@ -3,6 +3,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVirtualObject>
 #include <QSet>
+#include <QTimer>
 #include <functional>
 
 #include "automation/ObservatoryInterface.h"
@@ -18,8 +19,8 @@ class WeatherService;
 class WeatherObject : public QDBusVirtualObject {
     Q_OBJECT
   public:
-    // `lastClientGone` runs when the last peer that called has left the bus (the program started
-    // for a client ends then); none for a program started by the user.
+    // `lastClientGone` runs when the last peer that called has left the bus, or the bus itself has
+    // gone (the program started for a client ends then); none for a program started by the user.
     WeatherObject(WeatherService& service, MessagesList& messages,
                   std::function<void()> lastClientGone);
     ~WeatherObject() override;
@@ -34,6 +35,8 @@ class WeatherObject : public QDBusVirtualObject {
   private:
     void rememberPeer(const QString& peer);
     void onPeerGone(const QString& peer);
+    void checkPeerStillThere(const QString& peer);
+    void checkBusStillThere();
     QDBusMessage answer(const QDBusMessage& call);
     QDBusMessage propertyGet(const QDBusMessage& call);
     QDBusMessage propertyGetAll(const QDBusMessage& call);
@@ -47,6 +50,7 @@ class WeatherObject : public QDBusVirtualObject {
     MessagesList& messages_;
     std::function<void()> lastClientGone_;
     QDBusServiceWatcher peerWatcher_;
+    QTimer busWatch_;
     QSet<QString> peers_;
     bool published_ = false;
 };

@@ -200,5 +200,49 @@ TEST(AutomationE2ETest, ACallActivatesTheProgramWhichEndsWithItsLastClient) {
     run.stop();
 }
 
+// A program started for clients ends when its only caller was gone by the time the call was
+// handled, and when the bus itself goes: neither may leave it running with the serial line open.
+TEST(AutomationE2ETest, AProgramStartedForClientsEndsWhenItsCallerOrItsBusIsGone) {
+    E2eRun run;
+    run.startSimulator(false, "at 0s temperature 12.5\n");
+    run.writeConfiguration(false, 0, true);
+    QProcess zaq;
+    const auto startForClients = [&](const SessionBus& bus) {
+        QProcessEnvironment env = bus.environment();
+        env.insert("ZAQ_SERIAL_DEVICE", run.ttyLink());
+        zaq.setProcessEnvironment(env);
+        zaq.start(ZAQ_PROGRAM, {"--program-directory", run.dir(), "/Automation"});
+        return waitFor([&] { return bus.nameHasOwner("zaq.Weather"); }, 20000);
+    };
+    const auto get = [](const QString& property) {
+        QDBusMessage m = QDBusMessage::createMethodCall("zaq.Weather", "/zaq/Weather",
+                                                        "org.freedesktop.DBus.Properties", "Get");
+        m << QString("zaq.IWeather") << property;
+        return m;
+    };
+    {
+        SessionBus bus(run.dir());
+        ASSERT_TRUE(startForClients(bus));
+        {
+            QDBusConnection hasty = QDBusConnection::connectToBus(bus.address(), "hasty");
+            hasty.send(get("Name"));
+        }
+        QDBusConnection::disconnectFromBus("hasty");
+        EXPECT_TRUE(zaq.waitForFinished(10000)) << "still running after its caller left";
+
+        ASSERT_TRUE(startForClients(bus));
+        QDBusConnection client = QDBusConnection::connectToBus(bus.address(), "staying");
+        EXPECT_EQ(client.call(get("Name")).type(), QDBusMessage::ReplyMessage);
+    }
+    EXPECT_TRUE(zaq.waitForFinished(15000)) << "still running after its bus went";
+    QDBusConnection::disconnectFromBus("staying");
+    if (zaq.state() != QProcess::NotRunning) {
+        zaq.kill();
+        zaq.waitForFinished(2000);
+    }
+    EXPECT_EQ(zaq.exitCode(), 0);
+    run.stop();
+}
+
 }  // namespace
 }  // namespace zaq::test
