@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config ccache
+  g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-httpserver-dev qt6-websockets-dev libqt6opengl6-dev qt6-qpa-plugins libxkbcommon-dev libgl-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs
