@@ -8,13 +8,13 @@ trap 'rm -rf "$work"' EXIT
 
 # target  seconds  corpus folder
 targets=(
-  "fuzz_station_bytes 40 station"
-  "fuzz_config_file 20 config"
-  "fuzz_graph_file 20 graph"
-  "fuzz_jpeg_decode 20 jpeg"
-  "fuzz_extremes_file 15 extremes"
-  "fuzz_code_file 15 code"
-  "fuzz_dump_decoder 15 dump"
+  "fuzz_station_bytes 20 station"
+  "fuzz_config_file 10 config"
+  "fuzz_graph_file 10 graph"
+  "fuzz_jpeg_decode 10 jpeg"
+  "fuzz_extremes_file 8 extremes"
+  "fuzz_code_file 8 code"
+  "fuzz_dump_decoder 8 dump"
 )
 for entry in "${targets[@]}"; do
   read -r name seconds corpus <<<"$entry"
